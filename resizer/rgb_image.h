@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace resizer {
+
+// A 24-bit raster: three 8-bit channels per pixel in consecutive bytes, rows top to
+// bottom without padding. The engine treats the channels alike; the codec stores R, G, B.
+struct RgbImage {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::uint8_t> pixels;
+
+    RgbImage() = default;
+    RgbImage(std::int32_t w, std::int32_t h)
+        : width(w), height(h), pixels(std::size_t(w < 0 ? 0 : w) * std::size_t(h < 0 ? 0 : h) * 3)
+    {
+    }
+
+    std::size_t rowBytes() const { return std::size_t(width) * 3; }
+    std::uint8_t* row(std::int32_t y) { return pixels.data() + std::size_t(y) * rowBytes(); }
+    const std::uint8_t* row(std::int32_t y) const { return pixels.data() + std::size_t(y) * rowBytes(); }
+};
+
+} // namespace resizer
