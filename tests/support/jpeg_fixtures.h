@@ -16,7 +16,7 @@ struct JpegSpec {
     int quality = 85;
     bool arithmetic = false;
     bool cmyk = false;
-    std::vector<std::uint8_t> pixels; // width*height*components, optional
+    std::vector<std::uint8_t> pixels = {}; // width*height*components, optional
 };
 
 std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec);
