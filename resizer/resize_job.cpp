@@ -67,40 +67,43 @@ std::string displayName(const std::string& path)
 
 namespace {
 
-bool fitsInMemory(std::int64_t width, std::int64_t height)
+bool fitsIn(std::int64_t width, std::int64_t height, std::int64_t maxPixels)
 {
-    return width <= kMaxPixels && height <= kMaxPixels && width * height <= kMaxPixels;
+    return width <= maxPixels && height <= maxPixels && width * height <= maxPixels;
 }
 
 } // namespace
 
-void resizeJpegFile(std::int32_t size, const std::string& input, const std::string& output)
+std::vector<std::uint8_t> resizeJpeg(const std::uint8_t* data, std::size_t size, std::int32_t targetSide,
+                                     std::int64_t maxPixels)
 {
-    const std::string data = common::readWholeFile(input);
-
     TargetSize target;
     JpegHeader header;
     const HeaderCheck check = [&](const JpegHeader& h) {
-        target = targetSize(h.width, h.height, size);
+        target = targetSize(h.width, h.height, targetSide);
         if (target.width < 1 || target.height < 1)
             throw std::runtime_error("the target has no pixels");
         // JPEG cannot hold a side above 65500 pixels.
         if (target.width > 65500 || target.height > 65500)
             throw std::runtime_error("the target is too large for JPEG");
-        if (!fitsInMemory(h.width, h.height) || !fitsInMemory(target.width, h.height)
-            || !fitsInMemory(target.width, target.height))
+        if (!fitsIn(h.width, h.height, maxPixels) || !fitsIn(target.width, h.height, maxPixels)
+            || !fitsIn(target.width, target.height, maxPixels))
             throw std::runtime_error("the image is too large");
     };
     RgbImage destination;
-    bool progressive = false;
     {
-        const RgbImage source =
-            decodeJpeg(reinterpret_cast<const std::uint8_t*>(data.data()), data.size(), header, check);
+        const RgbImage source = decodeJpeg(data, size, header, check);
         destination = RgbImage(static_cast<std::int32_t>(target.width), static_cast<std::int32_t>(target.height));
         StretchImage(source, destination, filterAt(FilterIndex::Lanczos3));
-        progressive = header.multipleScans;
     }
-    const std::vector<std::uint8_t> encoded = encodeJpeg(destination, progressive);
+    return encodeJpeg(destination, header.multipleScans);
+}
+
+void resizeJpegFile(std::int32_t size, const std::string& input, const std::string& output)
+{
+    const std::string data = common::readWholeFile(input);
+    const std::vector<std::uint8_t> encoded =
+        resizeJpeg(reinterpret_cast<const std::uint8_t*>(data.data()), data.size(), size);
     common::writeFileAtomically(output, encoded.data(), encoded.size());
 }
 

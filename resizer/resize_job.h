@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace resizer {
 
@@ -27,6 +29,11 @@ inline constexpr std::int64_t kMaxPixels = std::int64_t(1) << 28;
 
 // The text after the last folder separator, as the job's messages show it.
 std::string displayName(const std::string& path);
+
+// Resizes a JPEG held in memory and returns the encoded result. Throws on any failure,
+// including a header that claims more than maxPixels for any image the job would hold.
+std::vector<std::uint8_t> resizeJpeg(const std::uint8_t* data, std::size_t size, std::int32_t targetSide,
+                                     std::int64_t maxPixels = kMaxPixels);
 
 // Reads input, resizes its longer side to `size` with Lanczos3 and replaces output with
 // a JPEG of quality 90. Throws on any failure, leaving an existing output untouched.
