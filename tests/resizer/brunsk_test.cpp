@@ -275,3 +275,78 @@ TEST(BrunskJob, FuzzFindingsStayFixed)
         }
     }
 }
+
+TEST(BrunskJob, ThinAndTinyImagesAtEverySize)
+{
+    // Rows: source shape, size, and the result (0 x 0: the failure line). A shorter side
+    // rounding to 0 has no pixels; rounding to 1 from a longer side has a scale of 0.
+    struct Case {
+        int width, height, size, expectedWidth, expectedHeight;
+    } cases[] = {
+        {1, 1, 120, 120, 120},  {1, 1, 160, 160, 160},  {1, 1, 640, 640, 640},
+        {1, 200, 120, 1, 120},  {1, 200, 160, 1, 160},  {1, 200, 640, 3, 640},
+        {200, 1, 120, 120, 1},  {200, 1, 160, 160, 1},  {200, 1, 640, 640, 3},
+        {1, 300, 120, 0, 0},    {400, 1, 160, 0, 0},    {3, 400, 120, 0, 0},
+        {400, 3, 160, 0, 0},    {17, 3, 640, 640, 113}, {3, 17, 120, 21, 120},
+        {2, 1, 640, 640, 320},  {1, 2, 120, 60, 120},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        const std::string label = std::to_string(c.width) + "x" + std::to_string(c.height);
+        SCOPED_TRACE(label + " at " + std::to_string(c.size));
+        fixtures::writeFile(dir.file(label + ".jpg"), fixtures::makeJpeg({.width = c.width, .height = c.height}));
+        std::filesystem::remove(dir.file("out.jpg"));
+        const ProcessResult r = brunsk({std::to_string(c.size), dir.file(label + ".jpg"), dir.file("out.jpg")});
+        if (c.expectedWidth == 0) {
+            EXPECT_EQ(r.out, kBanner + "Failed to resize " + label + ".jpg!\r\n");
+            EXPECT_EQ(r.status, 1);
+            EXPECT_FALSE(std::filesystem::exists(dir.file("out.jpg")));
+        } else {
+            EXPECT_EQ(r.out, kBanner + "Successfully resized " + label + ".jpg.\r\n");
+            EXPECT_EQ(r.status, 0);
+            const auto facts = fixtures::inspectJpeg(fixtures::readFile(dir.file("out.jpg")));
+            EXPECT_EQ(facts.width, c.expectedWidth);
+            EXPECT_EQ(facts.height, c.expectedHeight);
+        }
+    }
+}
+
+TEST(BrunskJob, EncodingsTheLibraryRefusesOrAccepts)
+{
+    TempDir dir;
+    auto twelveBit = fixtures::makeJpeg({.width = 16, .height = 16});
+    for (std::size_t i = 0; i + 4 < twelveBit.size(); ++i)
+        if (twelveBit[i] == 0xFF && twelveBit[i + 1] == 0xC0) {
+            twelveBit[i + 4] = 12; // sample precision
+            break;
+        }
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        bool resizes;
+    } cases[] = {
+        {"cmyk.jpg", fixtures::makeJpeg({.width = 32, .height = 16, .cmyk = true}), false},
+        {"twelve.jpg", twelveBit, false},
+        {"arithmetic.jpg", fixtures::makeJpeg({.width = 32, .height = 16, .arithmetic = true}), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fixtures::writeFile(dir.file(c.name), c.bytes);
+        std::filesystem::remove(dir.file("out.jpg"));
+        const ProcessResult r = brunsk({"64", dir.file(c.name), dir.file("out.jpg")});
+        EXPECT_EQ(r.out, kBanner + (c.resizes ? "Successfully resized " + std::string(c.name) + ".\r\n"
+                                              : "Failed to resize " + std::string(c.name) + "!\r\n"));
+        EXPECT_EQ(r.status, c.resizes ? 0 : 1);
+        EXPECT_EQ(std::filesystem::exists(dir.file("out.jpg")), c.resizes);
+    }
+}
+
+TEST(BrunskJob, FolderThatRefusesFilesFails)
+{
+    // /proc refuses new files even to root, unlike a folder without write permission.
+    TempDir dir;
+    fixtures::writeFile(dir.file("in.jpg"), fixtures::makeJpeg({}));
+    const ProcessResult r = brunsk({"32", dir.file("in.jpg"), "/proc/out.jpg"});
+    EXPECT_EQ(r.out, kBanner + "Failed to resize in.jpg!\r\n");
+    EXPECT_EQ(r.status, 1);
+}
