@@ -18,4 +18,5 @@ mkdir -p "$corpus" fuzz/findings
 "$build/bin/make_corpus" "$corpus"
 # The corpus keeps what earlier runs found, so coverage grows from run to run.
 "$build/bin/brunsk_fuzz" "$corpus" fuzz/regressions -max_total_time="$seconds" -timeout=10 \
-  -rss_limit_mb=2048 -artifact_prefix=fuzz/findings/ -jobs="$jobs" -workers="$jobs" -print_final_stats=1
+  -rss_limit_mb=2048 -artifact_prefix=fuzz/findings/ -print_final_stats=1 \
+  $( [ "$jobs" -gt 1 ] && echo "-jobs=$jobs -workers=$jobs" )

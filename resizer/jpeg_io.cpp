@@ -43,9 +43,10 @@ struct DecodeJob {
     const std::uint8_t* data;
     std::size_t size;
     const HeaderCheck* check;
+    const RowConsumer* consume;
     JpegHeader header;
-    RgbImage image;
-    std::vector<std::uint8_t> greyRow;
+    std::vector<std::uint8_t> band;
+    std::vector<std::uint8_t> greyBand;
     jpeg_decompress_struct cinfo;
     ErrorManager err;
 };
@@ -89,23 +90,36 @@ bool runDecode(DecodeJob& job)
             cinfo.out_color_space = JCS_RGB;
         }
 
-        job.image = RgbImage(job.header.width, job.header.height);
+        // A band of rows per call: fewer calls, and the consumer works on several at once.
+        constexpr int kBand = 8;
+        const std::size_t rowBytes = std::size_t(job.header.width) * 3;
+        job.band.resize(rowBytes * kBand);
         if (grey)
-            job.greyRow.resize(std::size_t(job.header.width));
+            job.greyBand.resize(std::size_t(job.header.width) * kBand);
+        JSAMPROW decoded[kBand];
+        const std::uint8_t* rows[kBand];
+        for (int r = 0; r < kBand; ++r) {
+            rows[r] = job.band.data() + rowBytes * std::size_t(r);
+            decoded[r] = grey ? job.greyBand.data() + std::size_t(job.header.width) * std::size_t(r)
+                              : job.band.data() + rowBytes * std::size_t(r);
+        }
         jpeg_start_decompress(&cinfo);
         while (cinfo.output_scanline < cinfo.output_height) {
-            const auto y = static_cast<std::int32_t>(cinfo.output_scanline);
-            JSAMPROW row = grey ? job.greyRow.data() : job.image.row(y);
-            jpeg_read_scanlines(&cinfo, &row, 1);
+            int count = 0;
+            while (count < kBand && cinfo.output_scanline < cinfo.output_height)
+                count += static_cast<int>(
+                    jpeg_read_scanlines(&cinfo, decoded + count, static_cast<JDIMENSION>(kBand - count)));
             if (grey) {
                 // The quantiser yields colour-map indexes; the map holds the grey levels.
                 const JSAMPLE* levels = cinfo.colormap[0];
-                std::uint8_t* out = job.image.row(y);
-                for (std::size_t x = 0; x < job.greyRow.size(); ++x) {
-                    const std::uint8_t level = levels[job.greyRow[x]];
-                    out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = level;
+                for (int r = 0; r < count; ++r) {
+                    const std::uint8_t* index = decoded[r];
+                    std::uint8_t* out = job.band.data() + rowBytes * std::size_t(r);
+                    for (std::size_t x = 0; x < std::size_t(job.header.width); ++x)
+                        out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = levels[index[x]];
                 }
             }
+            (*job.consume)(rows, count);
         }
         jpeg_finish_decompress(&cinfo);
     } catch (...) {
@@ -158,17 +172,34 @@ bool runEncode(EncodeJob& job)
 
 } // namespace
 
-RgbImage decodeJpeg(const std::uint8_t* data, std::size_t size, JpegHeader& header,
-                    const HeaderCheck& check)
+void decodeJpegRows(const std::uint8_t* data, std::size_t size, JpegHeader& header, const HeaderCheck& check,
+                    const RowConsumer& consume)
 {
     auto job = std::make_unique<DecodeJob>();
     job->data = data;
     job->size = size;
     job->check = &check;
+    job->consume = &consume;
     if (!runDecode(*job))
         throw JpegError(job->err.message);
     header = job->header;
-    return std::move(job->image);
+}
+
+RgbImage decodeJpeg(const std::uint8_t* data, std::size_t size, JpegHeader& header, const HeaderCheck& check)
+{
+    RgbImage image;
+    std::int32_t y = 0;
+    decodeJpegRows(data, size, header,
+                   [&](const JpegHeader& h) {
+                       if (check)
+                           check(h);
+                       image = RgbImage(h.width, h.height);
+                   },
+                   [&](const std::uint8_t* const* rows, int count) {
+                       for (int r = 0; r < count; ++r, ++y)
+                           std::memcpy(image.row(y), rows[r], image.rowBytes());
+                   });
+    return image;
 }
 
 std::vector<std::uint8_t> encodeJpeg(const RgbImage& image, bool progressive)

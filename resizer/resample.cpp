@@ -1,15 +1,17 @@
 #include "resample.h"
 
 #include "extended.h"
+#include "resample_kernels.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 #include <immintrin.h>
 
 namespace resizer {
 
-using detail::extended;
-using detail::single;
+namespace detail {
 
 namespace {
 
@@ -23,91 +25,217 @@ std::uint8_t toByte(float value)
     return static_cast<std::uint8_t>(_mm_cvtss_si32(_mm_set_ss(value)));
 }
 
-// One accumulator step: the product and the sum at extended precision, stored as a single.
 inline float accumulate(float sum, std::uint8_t sample, float weight)
 {
     return single(sum + extended(sample) * weight);
 }
 
-struct Accumulator {
-    float r = 0.0f, g = 0.0f, b = 0.0f;
+} // namespace
 
-    void add(const std::uint8_t* pixel, float weight)
-    {
-        r = accumulate(r, pixel[0], weight);
-        g = accumulate(g, pixel[1], weight);
-        b = accumulate(b, pixel[2], weight);
-    }
-
-    void store(std::uint8_t* pixel) const
-    {
-        pixel[0] = toByte(r);
-        pixel[1] = toByte(g);
-        pixel[2] = toByte(b);
-    }
-};
-
-// Two destination columns at a time: their sums are independent, so the processor can
-// overlap them; each one still adds its contributors in list order.
-void horizontalRow(const std::uint8_t* in, std::uint8_t* out, const std::vector<ContributorList>& columns)
+bool fusedMatchesExtended(const float* weights, std::int32_t count)
 {
-    const std::size_t count = columns.size();
-    std::size_t x = 0;
-    for (; x + 1 < count; x += 2) {
-        const auto& first = columns[x].entries;
-        const auto& second = columns[x + 1].entries;
-        const std::size_t common = std::min(first.size(), second.size());
-        Accumulator a, b;
-        for (std::size_t k = 0; k < common; ++k) {
-            a.add(in + std::size_t(first[k].sourceIndex) * 3, first[k].weight);
-            b.add(in + std::size_t(second[k].sourceIndex) * 3, second[k].weight);
-        }
-        for (std::size_t k = common; k < first.size(); ++k)
-            a.add(in + std::size_t(first[k].sourceIndex) * 3, first[k].weight);
-        for (std::size_t k = common; k < second.size(); ++k)
-            b.add(in + std::size_t(second[k].sourceIndex) * 3, second[k].weight);
-        a.store(out + x * 3);
-        b.store(out + x * 3 + 3);
+    float smallest = INFINITY;
+    for (std::int32_t k = 0; k < count; ++k) {
+        const float w = std::fabs(weights[k]);
+        if (smallest < w * 0x1p-30f)
+            return false;
+        smallest = std::min(smallest, w);
     }
-    if (x < count) {
-        Accumulator a;
-        for (const Contributor& c : columns[x].entries)
-            a.add(in + std::size_t(c.sourceIndex) * 3, c.weight);
-        a.store(out + x * 3);
+    return true;
+}
+
+PassPlan makePassPlan(const std::vector<ContributorList>& lists)
+{
+    PassPlan plan;
+    plan.first.reserve(lists.size() + 1);
+    plan.fused.reserve(lists.size());
+    plan.first.push_back(0);
+    for (const ContributorList& list : lists) {
+        for (const Contributor& c : list.entries) {
+            plan.index.push_back(c.sourceIndex);
+            plan.weight.push_back(c.weight);
+        }
+        plan.first.push_back(static_cast<std::int32_t>(plan.index.size()));
+        plan.fused.push_back(fusedMatchesExtended(plan.weight.data() + plan.first[plan.first.size() - 2],
+                                                  list.size()));
+    }
+    return plan;
+}
+
+void horizontalBandExtended(const std::uint8_t* const* rows, int rowCount, const PassPlan& plan,
+                            std::uint8_t* const* out)
+{
+    for (int r = 0; r < rowCount; ++r) {
+        const std::uint8_t* in = rows[r];
+        for (std::int32_t x = 0; x < plan.size(); ++x) {
+            float sum[3] = {0.0f, 0.0f, 0.0f};
+            for (std::int32_t k = plan.first[std::size_t(x)]; k < plan.first[std::size_t(x) + 1]; ++k) {
+                const std::uint8_t* pixel = in + std::size_t(plan.index[std::size_t(k)]) * 3;
+                const float w = plan.weight[std::size_t(k)];
+                sum[0] = accumulate(sum[0], pixel[0], w);
+                sum[1] = accumulate(sum[1], pixel[1], w);
+                sum[2] = accumulate(sum[2], pixel[2], w);
+            }
+            std::uint8_t* o = out[r] + std::size_t(x) * 3;
+            o[0] = toByte(sum[0]);
+            o[1] = toByte(sum[1]);
+            o[2] = toByte(sum[2]);
+        }
     }
 }
 
-} // namespace
-
-void StretchImage(const RgbImage& source, RgbImage& destination, WeightFunction filter, float support)
+void verticalRowExtended(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
+                         std::size_t bytes, std::uint8_t* out)
 {
-    if (source.width < 1 || source.height < 1)
+    // Four samples at a time: independent sums the processor can overlap.
+    std::size_t i = 0;
+    for (; i + 4 <= bytes; i += 4) {
+        float s0 = 0.0f, s1 = 0.0f, s2 = 0.0f, s3 = 0.0f;
+        for (std::int32_t k = 0; k < count; ++k) {
+            const std::uint8_t* in = taps[k] + i;
+            s0 = accumulate(s0, in[0], weights[k]);
+            s1 = accumulate(s1, in[1], weights[k]);
+            s2 = accumulate(s2, in[2], weights[k]);
+            s3 = accumulate(s3, in[3], weights[k]);
+        }
+        out[i] = toByte(s0);
+        out[i + 1] = toByte(s1);
+        out[i + 2] = toByte(s2);
+        out[i + 3] = toByte(s3);
+    }
+    for (; i < bytes; ++i) {
+        float s = 0.0f;
+        for (std::int32_t k = 0; k < count; ++k)
+            s = accumulate(s, taps[k][i], weights[k]);
+        out[i] = toByte(s);
+    }
+}
+
+struct ResamplerState {
+    std::int32_t sourceWidth;
+    std::int32_t sourceHeight;
+    RgbImage* destination;
+    PassPlan columns;
+    PassPlan rows;
+    bool vectorised;
+
+    // Intermediate rows in a ring: row r lives in slot r % capacity until no pending
+    // destination row needs it.
+    std::size_t rowBytes;
+    std::size_t paddedBytes;
+    std::int32_t capacity;
+    std::vector<std::uint8_t> ring;
+    // Destination row y can be made once source rows up to lastNeeded[y] have arrived.
+    std::vector<std::int32_t> lastNeeded;
+
+    std::int32_t rowsIn = 0;
+    std::int32_t rowsOut = 0;
+    BandScratch scratch;
+    std::vector<const std::uint8_t*> taps;
+    std::vector<std::uint8_t> outRow;
+
+    std::uint8_t* slot(std::int32_t row) { return ring.data() + std::size_t(row % capacity) * paddedBytes; }
+
+    void filterBand(const std::uint8_t* const* band, int count)
+    {
+        std::uint8_t* out[8];
+        for (int r = 0; r < count; ++r)
+            out[r] = slot(rowsIn + r);
+        if (vectorised)
+            horizontalBandAvx2(band, count, sourceWidth, columns, scratch, out);
+        else
+            horizontalBandExtended(band, count, columns, out);
+        rowsIn += count;
+        while (rowsOut < destination->height && lastNeeded[std::size_t(rowsOut)] < rowsIn)
+            makeRow(rowsOut++);
+    }
+
+    void makeRow(std::int32_t y)
+    {
+        const std::int32_t begin = rows.first[std::size_t(y)];
+        const std::int32_t count = rows.first[std::size_t(y) + 1] - begin;
+        for (std::int32_t k = 0; k < count; ++k)
+            taps[std::size_t(k)] = slot(rows.index[std::size_t(begin + k)]);
+        const float* weights = rows.weight.data() + begin;
+        if (vectorised && rows.fused[std::size_t(y)]) {
+            verticalRowAvx2(taps.data(), weights, count, paddedBytes, outRow.data());
+            std::memcpy(destination->row(y), outRow.data(), rowBytes);
+        } else {
+            verticalRowExtended(taps.data(), weights, count, rowBytes, destination->row(y));
+        }
+    }
+};
+
+} // namespace detail
+
+Resampler::Resampler(std::int32_t sourceWidth, std::int32_t sourceHeight, RgbImage& destination,
+                     WeightFunction filter, float support)
+{
+    if (sourceWidth < 1 || sourceHeight < 1)
         throw ResampleError("Source bitmap too small");
     if (destination.width < 1 || destination.height < 1)
         throw ResampleError("Destination bitmap too small");
 
-    // Both directions' lists are checked before anything is allocated or written.
-    const auto columns = buildContributorLists(source.width, destination.width, filter, support);
-    const auto rows = buildContributorLists(source.height, destination.height, filter, support);
+    auto s = std::make_unique<detail::ResamplerState>();
+    s->sourceWidth = sourceWidth;
+    s->sourceHeight = sourceHeight;
+    s->destination = &destination;
+    s->columns = detail::makePassPlan(buildContributorLists(sourceWidth, destination.width, filter, support));
+    s->rows = detail::makePassPlan(buildContributorLists(sourceHeight, destination.height, filter, support));
+    s->vectorised = detail::cpuHasAvx2Fma();
 
-    RgbImage work(destination.width, source.height);
-    for (std::int32_t y = 0; y < source.height; ++y)
-        horizontalRow(source.row(y), work.row(y), columns);
-
-    // A whole destination row of sums advances one contributor row at a time: the same
-    // additions in the same order per sample, but streaming through memory.
-    std::vector<float> sums(destination.rowBytes());
+    std::int32_t span = 0;
+    std::int32_t last = 0;
+    std::int32_t widest = 0;
+    s->lastNeeded.resize(std::size_t(destination.height));
     for (std::int32_t y = 0; y < destination.height; ++y) {
-        std::fill(sums.begin(), sums.end(), 0.0f);
-        for (const Contributor& c : rows[std::size_t(y)].entries) {
-            const std::uint8_t* in = work.row(c.sourceIndex);
-            for (std::size_t i = 0; i < sums.size(); ++i)
-                sums[i] = accumulate(sums[i], in[i], c.weight);
-        }
-        std::uint8_t* out = destination.row(y);
-        for (std::size_t i = 0; i < sums.size(); ++i)
-            out[i] = toByte(sums[i]);
+        const auto begin = s->rows.index.begin() + s->rows.first[std::size_t(y)];
+        const auto end = s->rows.index.begin() + s->rows.first[std::size_t(y) + 1];
+        // Rows are made in order, so a row may wait for rows an earlier one needs.
+        last = std::max(last, *std::max_element(begin, end));
+        s->lastNeeded[std::size_t(y)] = last;
+        span = std::max(span, last - *std::min_element(begin, end) + 1);
+        widest = std::max(widest, static_cast<std::int32_t>(end - begin));
     }
+    // A band of up to 8 rows arrives at once on top of the rows still needed.
+    s->capacity = std::min(sourceHeight, span + 8);
+    s->rowBytes = destination.rowBytes();
+    s->paddedBytes = (s->rowBytes + 31) / 32 * 32;
+    s->ring.assign(std::size_t(s->capacity) * s->paddedBytes, 0);
+    s->taps.resize(std::size_t(widest));
+    s->outRow.resize(s->paddedBytes);
+    state_ = std::move(s);
+}
+
+Resampler::~Resampler() = default;
+
+void Resampler::pushRows(const std::uint8_t* const* rows, int count)
+{
+    detail::ResamplerState& s = *state_;
+    if (count > s.sourceHeight - s.rowsIn)
+        throw ResampleError("More source rows than the source height");
+    while (count > 0) {
+        const int band = std::min(count, 8);
+        s.filterBand(rows, band);
+        rows += band;
+        count -= band;
+    }
+}
+
+void Resampler::finish()
+{
+    if (state_->rowsIn != state_->sourceHeight || state_->rowsOut != state_->destination->height)
+        throw ResampleError("Source rows missing");
+}
+
+void StretchImage(const RgbImage& source, RgbImage& destination, WeightFunction filter, float support)
+{
+    Resampler resampler(source.width, source.height, destination, filter, support);
+    std::vector<const std::uint8_t*> rows(std::size_t(source.height));
+    for (std::int32_t y = 0; y < source.height; ++y)
+        rows[std::size_t(y)] = source.row(y);
+    resampler.pushRows(rows.data(), source.height);
+    resampler.finish();
 }
 
 } // namespace resizer

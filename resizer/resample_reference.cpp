@@ -39,11 +39,11 @@ void referenceStretchImage(const RgbImage& source, RgbImage& destination, Weight
     if (destination.width < 1 || destination.height < 1)
         throw ResampleError("Destination bitmap too small");
     RgbImage work(destination.width, source.height);
-    const auto columns = buildContributorLists(source.width, destination.width, filter, support);
+    const auto columns = buildContributorListsPlain(source.width, destination.width, filter, support);
     for (std::int32_t y = 0; y < source.height; ++y)
         for (std::int32_t x = 0; x < destination.width; ++x)
             accumulatePixel(columns[std::size_t(x)], source, y, true, work.row(y) + std::size_t(x) * 3);
-    const auto rows = buildContributorLists(source.height, destination.height, filter, support);
+    const auto rows = buildContributorListsPlain(source.height, destination.height, filter, support);
     for (std::int32_t x = 0; x < destination.width; ++x)
         for (std::int32_t y = 0; y < destination.height; ++y)
             accumulatePixel(rows[std::size_t(y)], work, x, false, destination.row(y) + std::size_t(x) * 3);

@@ -6,6 +6,7 @@
 #include "resample.h"
 
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 namespace resizer {
@@ -91,11 +92,18 @@ std::vector<std::uint8_t> resizeJpeg(const std::uint8_t* data, std::size_t size,
             throw std::runtime_error("the image is too large");
     };
     RgbImage destination;
-    {
-        const RgbImage source = decodeJpeg(data, size, header, check);
-        destination = RgbImage(static_cast<std::int32_t>(target.width), static_cast<std::int32_t>(target.height));
-        StretchImage(source, destination, filterAt(FilterIndex::Lanczos3));
-    }
+    std::unique_ptr<Resampler> resampler;
+    // The source is never held whole: decoded rows go straight through the resampler.
+    decodeJpegRows(
+        data, size, header,
+        [&](const JpegHeader& h) {
+            check(h);
+            destination = RgbImage(static_cast<std::int32_t>(target.width), static_cast<std::int32_t>(target.height));
+            const ResampleFilter& lanczos3 = filterAt(FilterIndex::Lanczos3);
+            resampler = std::make_unique<Resampler>(h.width, h.height, destination, lanczos3.filter, lanczos3.support);
+        },
+        [&](const std::uint8_t* const* rows, int count) { resampler->pushRows(rows, count); });
+    resampler->finish();
     return encodeJpeg(destination, header.multipleScans);
 }
 

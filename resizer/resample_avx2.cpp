@@ -1,0 +1,161 @@
+// The vectorised passes. Each lane runs the same sums as the extended arithmetic, as a
+// single-precision fused multiply-add per step, for lists where the two provably agree
+// (fusedMatchesExtended); other lists take the extended path.
+#include "resample_kernels.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <immintrin.h>
+
+namespace resizer::detail {
+
+bool cpuHasAvx2Fma()
+{
+    static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    return has;
+}
+
+namespace {
+
+#define VECTOR_CODE __attribute__((target("avx2,fma")))
+
+// Transposes 8 rows of 8 bytes: out[j] holds byte j of rows 0..7 in its low 8 bytes.
+VECTOR_CODE inline void transpose8x8(const __m128i in[8], __m128i out[8])
+{
+    const __m128i t0 = _mm_unpacklo_epi8(in[0], in[1]);
+    const __m128i t1 = _mm_unpacklo_epi8(in[2], in[3]);
+    const __m128i t2 = _mm_unpacklo_epi8(in[4], in[5]);
+    const __m128i t3 = _mm_unpacklo_epi8(in[6], in[7]);
+    const __m128i u0 = _mm_unpacklo_epi16(t0, t1);
+    const __m128i u1 = _mm_unpackhi_epi16(t0, t1);
+    const __m128i u2 = _mm_unpacklo_epi16(t2, t3);
+    const __m128i u3 = _mm_unpackhi_epi16(t2, t3);
+    const __m128i v0 = _mm_unpacklo_epi32(u0, u2);
+    const __m128i v1 = _mm_unpackhi_epi32(u0, u2);
+    const __m128i v2 = _mm_unpacklo_epi32(u1, u3);
+    const __m128i v3 = _mm_unpackhi_epi32(u1, u3);
+    out[0] = v0;
+    out[1] = _mm_unpackhi_epi64(v0, v0);
+    out[2] = v1;
+    out[3] = _mm_unpackhi_epi64(v1, v1);
+    out[4] = v2;
+    out[5] = _mm_unpackhi_epi64(v2, v2);
+    out[6] = v3;
+    out[7] = _mm_unpackhi_epi64(v3, v3);
+}
+
+VECTOR_CODE inline __m256 toFloats(__m128i bytes)
+{
+    return _mm256_cvtepi32_ps(_mm256_cvtepu8_epi32(bytes));
+}
+
+// Clamped to 0..255 and rounded to nearest, halves to even (the default mode), as bytes.
+VECTOR_CODE inline __m128i toBytes(__m256 sums)
+{
+    const __m256 clamped = _mm256_max_ps(_mm256_min_ps(sums, _mm256_set1_ps(255.0f)), _mm256_setzero_ps());
+    const __m256i ints = _mm256_cvtps_epi32(clamped);
+    const __m128i words = _mm_packus_epi32(_mm256_castsi256_si128(ints), _mm256_extracti128_si256(ints, 1));
+    return _mm_packus_epi16(words, words);
+}
+
+} // namespace
+
+VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCount, std::int32_t sourceWidth,
+                                    const PassPlan& plan, BandScratch& scratch, std::uint8_t* const* out)
+{
+    static const std::uint8_t zeros[64] = {};
+    const std::size_t sourceBytes = std::size_t(sourceWidth) * 3;
+    const std::size_t resultBytes = std::size_t(plan.size()) * 3;
+    scratch.columns.resize(sourceBytes * 8);
+    scratch.results.resize(resultBytes * 8);
+    float* columns = scratch.columns.data();
+
+    // Rows missing from a short band read as zeros; their results are not stored.
+    const std::uint8_t* in[8];
+    for (int r = 0; r < 8; ++r)
+        in[r] = r < rowCount ? rows[r] : zeros;
+    std::size_t j = 0;
+    for (; j + 8 <= sourceBytes; j += 8) {
+        __m128i block[8], transposed[8];
+        for (int r = 0; r < 8; ++r)
+            block[r] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in[r] + (r < rowCount ? j : 0)));
+        transpose8x8(block, transposed);
+        for (int b = 0; b < 8; ++b)
+            _mm256_storeu_ps(columns + (j + std::size_t(b)) * 8, toFloats(transposed[b]));
+    }
+    for (; j < sourceBytes; ++j)
+        for (int r = 0; r < 8; ++r)
+            columns[j * 8 + std::size_t(r)] = r < rowCount ? float(rows[r][j]) : 0.0f;
+
+    std::uint8_t* results = scratch.results.data();
+    const std::int32_t* first = plan.first.data();
+    const std::int32_t* index = plan.index.data();
+    const float* weight = plan.weight.data();
+    for (std::int32_t x = 0; x < plan.size(); ++x) {
+        std::uint8_t* result = results + std::size_t(x) * 24;
+        if (!plan.fused[std::size_t(x)]) {
+            std::uint8_t pixels[8][3];
+            std::uint8_t* pixelRows[8];
+            for (int r = 0; r < 8; ++r)
+                pixelRows[r] = pixels[r];
+            PassPlan one;
+            one.first = {0, first[x + 1] - first[x]};
+            one.index.assign(index + first[x], index + first[x + 1]);
+            one.weight.assign(weight + first[x], weight + first[x + 1]);
+            horizontalBandExtended(rows, rowCount, one, pixelRows);
+            for (int c = 0; c < 3; ++c)
+                for (int r = 0; r < 8; ++r)
+                    result[c * 8 + r] = pixels[r][c];
+            continue;
+        }
+        __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps();
+        for (std::int32_t k = first[x]; k < first[x + 1]; ++k) {
+            const float* sample = columns + std::size_t(index[k]) * 24;
+            const __m256 w = _mm256_broadcast_ss(weight + k);
+            s0 = _mm256_fmadd_ps(_mm256_loadu_ps(sample), w, s0);
+            s1 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 8), w, s1);
+            s2 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 16), w, s2);
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(result), toBytes(s0));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(result + 8), toBytes(s1));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(result + 16), toBytes(s2));
+    }
+
+    // Back from [3x + c][row] to rows.
+    std::size_t i = 0;
+    for (; i + 8 <= resultBytes; i += 8) {
+        __m128i block[8], transposed[8];
+        for (int b = 0; b < 8; ++b)
+            block[b] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(results + (i + std::size_t(b)) * 8));
+        transpose8x8(block, transposed);
+        for (int r = 0; r < rowCount; ++r)
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(out[r] + i), transposed[r]);
+    }
+    for (; i < resultBytes; ++i)
+        for (int r = 0; r < rowCount; ++r)
+            out[r][i] = results[i * 8 + std::size_t(r)];
+}
+
+VECTOR_CODE void verticalRowAvx2(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
+                                 std::size_t paddedBytes, std::uint8_t* out)
+{
+    for (std::size_t i = 0; i < paddedBytes; i += 32) {
+        __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps(),
+               s3 = _mm256_setzero_ps();
+        for (std::int32_t k = 0; k < count; ++k) {
+            const std::uint8_t* p = taps[k] + i;
+            const __m256 w = _mm256_broadcast_ss(weights + k);
+            s0 = _mm256_fmadd_ps(toFloats(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p))), w, s0);
+            s1 = _mm256_fmadd_ps(toFloats(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 8))), w, s1);
+            s2 = _mm256_fmadd_ps(toFloats(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 16))), w, s2);
+            s3 = _mm256_fmadd_ps(toFloats(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 24))), w, s3);
+        }
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), toBytes(s0));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i + 8), toBytes(s1));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i + 16), toBytes(s2));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i + 24), toBytes(s3));
+    }
+}
+
+} // namespace resizer::detail

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "contributor_list.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace resizer::detail {
+
+// The contributor lists of one direction, flattened for the passes: destination sample i
+// reads entries first[i] .. first[i + 1] - 1.
+struct PassPlan {
+    std::vector<std::int32_t> first;
+    std::vector<std::int32_t> index;
+    std::vector<float> weight;
+    // Whether a single-precision fused multiply-add gives the very sums of the extended
+    // arithmetic for this list (see fusedMatchesExtended).
+    std::vector<std::uint8_t> fused;
+
+    std::int32_t size() const { return static_cast<std::int32_t>(first.size()) - 1; }
+};
+
+PassPlan makePassPlan(const std::vector<ContributorList>& lists);
+
+// Each accumulation step is sum = single(sum + sample * weight), with the product and
+// the sum formed at extended precision before the one rounding to single; a fused
+// multiply-add rounds the exact sum once, directly. The two differ only when the
+// extended sum needs more than 64 bits and its rounding lands exactly on a midpoint
+// between two singles. With a sample of 8 bits and a weight of 24, that needs a
+// nonzero sum below 2^-63 of the product being added. A nonzero sum is a multiple of
+// 2^-24 of the smallest weight added so far, so a list is safe when no weight is more
+// than 2^30 times an earlier one. The lists of the table's filters almost always are.
+bool fusedMatchesExtended(const float* weights, std::int32_t count);
+
+// Horizontal pass over a band of up to 8 source rows into as many intermediate rows.
+void horizontalBandExtended(const std::uint8_t* const* rows, int rowCount, const PassPlan& plan,
+                            std::uint8_t* const* out);
+// Vertical pass: one destination row of `bytes` samples from the intermediate rows that
+// its list names (taps[k] is the row of entry k).
+void verticalRowExtended(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
+                         std::size_t bytes, std::uint8_t* out);
+
+// Vectorised passes, for processors with AVX2 and FMA.
+bool cpuHasAvx2Fma();
+struct BandScratch {
+    std::vector<float> columns; // source samples of the band, transposed: [3x + c][row]
+    std::vector<std::uint8_t> results; // destination samples, transposed likewise
+};
+void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCount, std::int32_t sourceWidth,
+                        const PassPlan& plan, BandScratch& scratch, std::uint8_t* const* out);
+// `bytes` rounded up to 32; every tap row must be readable that far.
+void verticalRowAvx2(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
+                     std::size_t paddedBytes, std::uint8_t* out);
+
+} // namespace resizer::detail
