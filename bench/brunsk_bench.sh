@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Times brunsk against the floor (libjpeg-turbo's float decode of the same file at full
-# size, which no correct resizer can beat) and against ImageMagick (one thread), on the
-# photographs of three Debian wallpaper packages, at sizes 640 and 160. Prints medians,
-# ratios to the floor and peak memory.
+# size, which no correct resizer can beat) and against two peers at one thread,
+# ImageMagick and libvips (Lanczos3 after a full decode), on the photographs of three
+# Debian wallpaper packages, at sizes 640, 160 and 120. Prints medians, ratios to the
+# floor and peak memory.
 #
-#   bench/brunsk_bench.sh [--quick] [--runs N] [--sizes "640 160"] [--brunsk PATH]
+#   bench/brunsk_bench.sh [--quick] [--runs N] [--sizes "640 160 120"] [--brunsk PATH]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=5
-sizes="640 160"
+sizes="640 160 120"
 quick=0
 brunsk=build/bin/brunsk
 while [ $# -gt 0 ]; do
@@ -25,7 +26,7 @@ while [ $# -gt 0 ]; do
 done
 
 photo_packages=(lomiri-wallpapers-16.04 lomiri-wallpapers-20.04 mate-backgrounds)
-scripts/install-deps hyperfine imagemagick libjpeg-turbo-progs time python3 "${photo_packages[@]}"
+scripts/install-deps hyperfine imagemagick libvips-tools libjpeg-turbo-progs time python3 "${photo_packages[@]}"
 if [ ! -x "$brunsk" ]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build build -j"$(nproc)" --target brunsk >/dev/null
@@ -49,20 +50,25 @@ median() { # hyperfine JSON -> median seconds of each command, one per line
 }
 peak_kib() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -n 1; }
 
-printf '%-44s %5s %5s %8s %8s %6s %8s %6s %9s %9s\n' photo MP size floor brunsk ratio magick ratio brunskMiB magickMiB
+printf '%-34s %5s %4s %7s %7s %5s %7s %5s %7s %5s %7s %7s %7s\n' photo MP size floor brunsk ratio magick ratio vips ratio MiB:bru magick vips
 for photo in "${photos[@]}"; do
   name=$(basename "$photo")
   mp=$(identify -format '%w %h' "$photo" | awk '{ printf "%.1f", $1 * $2 / 1e6 }')
+  longer=$(identify -format '%w %h' "$photo" | awk '{ print ($1 > $2 ? $1 : $2) }')
   for size in $sizes; do
     json="$out/$name.$size.json"
-    MAGICK_THREAD_LIMIT=1 hyperfine --style none --warmup 1 --runs "$runs" --export-json "$json" \
+    scale=$(awk -v s="$size" -v l="$longer" 'BEGIN { printf "%.8f", s / l }')
+    MAGICK_THREAD_LIMIT=1 VIPS_CONCURRENCY=1 hyperfine --style none --warmup 1 --runs "$runs" --export-json "$json" \
       "djpeg -dct float -outfile /dev/null '$photo'" \
       "'$brunsk' $size '$photo' '$out/brunsk.jpg'" \
-      "convert '$photo' -filter Lanczos -resize ${size}x${size} -quality 90 '$out/magick.jpg'" >/dev/null 2>&1
+      "convert '$photo' -filter Lanczos -resize ${size}x${size} -quality 90 '$out/magick.jpg'" \
+      "vips resize '$photo' '$out/vips.jpg[Q=90]' $scale --kernel lanczos3" >/dev/null 2>&1
     mapfile -t m < <(median "$json")
     mem_b=$(peak_kib "$brunsk" "$size" "$photo" "$out/brunsk.jpg")
     mem_m=$(MAGICK_THREAD_LIMIT=1 peak_kib convert "$photo" -filter Lanczos -resize "${size}x${size}" -quality 90 "$out/magick.jpg")
-    awk -v n="$name" -v mp="$mp" -v s="$size" -v f="${m[0]}" -v b="${m[1]}" -v im="${m[2]}" -v mb="$mem_b" -v mm="$mem_m" \
-      'BEGIN { printf "%-44s %5s %5s %8.3f %8.3f %6.2f %8.3f %6.2f %9.1f %9.1f\n", substr(n, 1, 44), mp, s, f, b, b / f, im, im / f, mb / 1024, mm / 1024 }'
+    mem_v=$(VIPS_CONCURRENCY=1 peak_kib vips resize "$photo" "$out/vips.jpg[Q=90]" "$scale" --kernel lanczos3)
+    awk -v n="$name" -v mp="$mp" -v s="$size" -v f="${m[0]}" -v b="${m[1]}" -v im="${m[2]}" -v v="${m[3]}" \
+      -v mb="$mem_b" -v mm="$mem_m" -v mv="$mem_v" \
+      'BEGIN { printf "%-34s %5s %4s %7.3f %7.3f %5.2f %7.3f %5.2f %7.3f %5.2f %7.1f %7.1f %7.1f\n", substr(n, 1, 34), mp, s, f, b, b / f, im, im / f, v, v / f, mb / 1024, mm / 1024, mv / 1024 }'
   done
 done

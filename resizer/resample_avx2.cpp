@@ -4,16 +4,26 @@
 #include "resample_kernels.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #include <immintrin.h>
 
 namespace resizer::detail {
 
+namespace {
+std::atomic<bool> vectorPassesAllowed{true};
+}
+
 bool cpuHasAvx2Fma()
 {
     static const bool has = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    return has;
+    return has && vectorPassesAllowed.load(std::memory_order_relaxed);
+}
+
+void allowVectorPasses(bool allowed)
+{
+    vectorPassesAllowed.store(allowed, std::memory_order_relaxed);
 }
 
 namespace {

@@ -41,8 +41,10 @@ void horizontalBandExtended(const std::uint8_t* const* rows, int rowCount, const
 void verticalRowExtended(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
                          std::size_t bytes, std::uint8_t* out);
 
-// Vectorised passes, for processors with AVX2 and FMA.
+// Vectorised passes, for processors with AVX2 and FMA (and unless tests turned them off
+// to exercise the extended passes alone).
 bool cpuHasAvx2Fma();
+void allowVectorPasses(bool allowed);
 struct BandScratch {
     std::vector<float> columns; // source samples of the band, transposed: [3x + c][row]
     std::vector<std::uint8_t> results; // destination samples, transposed likewise
