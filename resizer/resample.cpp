@@ -62,26 +62,30 @@ PassPlan makePassPlan(const std::vector<ContributorList>& lists)
     return plan;
 }
 
+void horizontalPixelExtended(const std::uint8_t* row, const std::int32_t* index, const float* weight,
+                             std::int32_t count, std::uint8_t* out)
+{
+    float sum[3] = {0.0f, 0.0f, 0.0f};
+    for (std::int32_t k = 0; k < count; ++k) {
+        const std::uint8_t* pixel = row + std::size_t(index[k]) * 3;
+        sum[0] = accumulate(sum[0], pixel[0], weight[k]);
+        sum[1] = accumulate(sum[1], pixel[1], weight[k]);
+        sum[2] = accumulate(sum[2], pixel[2], weight[k]);
+    }
+    out[0] = toByte(sum[0]);
+    out[1] = toByte(sum[1]);
+    out[2] = toByte(sum[2]);
+}
+
 void horizontalBandExtended(const std::uint8_t* const* rows, int rowCount, const PassPlan& plan,
                             std::uint8_t* const* out)
 {
-    for (int r = 0; r < rowCount; ++r) {
-        const std::uint8_t* in = rows[r];
+    for (int r = 0; r < rowCount; ++r)
         for (std::int32_t x = 0; x < plan.size(); ++x) {
-            float sum[3] = {0.0f, 0.0f, 0.0f};
-            for (std::int32_t k = plan.first[std::size_t(x)]; k < plan.first[std::size_t(x) + 1]; ++k) {
-                const std::uint8_t* pixel = in + std::size_t(plan.index[std::size_t(k)]) * 3;
-                const float w = plan.weight[std::size_t(k)];
-                sum[0] = accumulate(sum[0], pixel[0], w);
-                sum[1] = accumulate(sum[1], pixel[1], w);
-                sum[2] = accumulate(sum[2], pixel[2], w);
-            }
-            std::uint8_t* o = out[r] + std::size_t(x) * 3;
-            o[0] = toByte(sum[0]);
-            o[1] = toByte(sum[1]);
-            o[2] = toByte(sum[2]);
+            const std::int32_t begin = plan.first[std::size_t(x)];
+            horizontalPixelExtended(rows[r], plan.index.data() + begin, plan.weight.data() + begin,
+                                    plan.first[std::size_t(x) + 1] - begin, out[r] + std::size_t(x) * 3);
         }
-    }
 }
 
 void verticalRowExtended(const std::uint8_t* const* taps, const float* weights, std::int32_t count,

@@ -105,18 +105,12 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
     for (std::int32_t x = 0; x < plan.size(); ++x) {
         std::uint8_t* result = results + std::size_t(x) * 24;
         if (!plan.fused[std::size_t(x)]) {
-            std::uint8_t pixels[8][3];
-            std::uint8_t* pixelRows[8];
-            for (int r = 0; r < 8; ++r)
-                pixelRows[r] = pixels[r];
-            PassPlan one;
-            one.first = {0, first[x + 1] - first[x]};
-            one.index.assign(index + first[x], index + first[x + 1]);
-            one.weight.assign(weight + first[x], weight + first[x + 1]);
-            horizontalBandExtended(rows, rowCount, one, pixelRows);
-            for (int c = 0; c < 3; ++c)
-                for (int r = 0; r < 8; ++r)
-                    result[c * 8 + r] = pixels[r][c];
+            for (int r = 0; r < rowCount; ++r) {
+                std::uint8_t pixel[3];
+                horizontalPixelExtended(rows[r], index + first[x], weight + first[x], first[x + 1] - first[x], pixel);
+                for (int c = 0; c < 3; ++c)
+                    result[c * 8 + r] = pixel[c];
+            }
             continue;
         }
         __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps();

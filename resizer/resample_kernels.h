@@ -33,6 +33,9 @@ PassPlan makePassPlan(const std::vector<ContributorList>& lists);
 // than 2^30 times an earlier one. The lists of the table's filters almost always are.
 bool fusedMatchesExtended(const float* weights, std::int32_t count);
 
+// One intermediate pixel of the horizontal pass, with the extended arithmetic.
+void horizontalPixelExtended(const std::uint8_t* row, const std::int32_t* index, const float* weight,
+                             std::int32_t count, std::uint8_t* out);
 // Horizontal pass over a band of up to 8 source rows into as many intermediate rows.
 void horizontalBandExtended(const std::uint8_t* const* rows, int rowCount, const PassPlan& plan,
                             std::uint8_t* const* out);
