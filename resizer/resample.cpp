@@ -35,14 +35,30 @@ inline float accumulate(float sum, std::uint8_t sample, float weight)
 bool fusedMatchesExtended(const float* weights, std::int32_t count)
 {
     float smallest = INFINITY;
+    bool mixedSigns = false;
     for (std::int32_t k = 0; k < count; ++k) {
         const float w = std::fabs(weights[k]);
-        if (smallest < w * 0x1p-30f)
+        // The smallest sum that is not 0, with margin, against 2^-63 of 255 times w.
+        const float floor = mixedSigns ? smallest * 0x1p-25f : smallest * 0.5f;
+        if (k > 0 && floor < w * 0x1p-54f)
             return false;
         smallest = std::min(smallest, w);
+        mixedSigns = mixedSigns || (k > 0 && std::signbit(weights[k]) != std::signbit(weights[0]));
     }
     return true;
 }
+
+namespace {
+
+float tinySumBound(const float* weights, std::int32_t count)
+{
+    float largest = 0.0f;
+    for (std::int32_t k = 0; k < count; ++k)
+        largest = std::max(largest, std::fabs(weights[k]));
+    return largest * 255.0f * 0x1p-60f;
+}
+
+} // namespace
 
 PassPlan makePassPlan(const std::vector<ContributorList>& lists)
 {
@@ -56,8 +72,9 @@ PassPlan makePassPlan(const std::vector<ContributorList>& lists)
             plan.weight.push_back(c.weight);
         }
         plan.first.push_back(static_cast<std::int32_t>(plan.index.size()));
-        plan.fused.push_back(fusedMatchesExtended(plan.weight.data() + plan.first[plan.first.size() - 2],
-                                                  list.size()));
+        const float* weights = plan.weight.data() + plan.first[plan.first.size() - 2];
+        plan.fused.push_back(fusedMatchesExtended(weights, list.size()));
+        plan.tinySum.push_back(tinySumBound(weights, list.size()));
     }
     return plan;
 }
@@ -161,12 +178,12 @@ struct ResamplerState {
         for (std::int32_t k = 0; k < count; ++k)
             taps[std::size_t(k)] = slot(rows.index[std::size_t(begin + k)]);
         const float* weights = rows.weight.data() + begin;
-        if (vectorised && rows.fused[std::size_t(y)]) {
-            verticalRowAvx2(taps.data(), weights, count, paddedBytes, outRow.data());
+        if (vectorised
+            && verticalRowAvx2(taps.data(), weights, count, paddedBytes, !rows.fused[std::size_t(y)],
+                               rows.tinySum[std::size_t(y)], outRow.data()))
             std::memcpy(destination->row(y), outRow.data(), rowBytes);
-        } else {
+        else
             verticalRowExtended(taps.data(), weights, count, rowBytes, destination->row(y));
-        }
     }
 };
 

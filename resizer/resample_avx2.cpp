@@ -1,6 +1,7 @@
 // The vectorised passes. Each lane runs the same sums as the extended arithmetic, as a
-// single-precision fused multiply-add per step, for lists where the two provably agree
-// (fusedMatchesExtended); other lists take the extended path.
+// single-precision fused multiply-add per step; where the two could part (see
+// fusedMatchesExtended) the sums are watched, and the extended arithmetic redoes the
+// few pixels whose sums came near 0.
 #include "resample_kernels.h"
 
 #include <algorithm>
@@ -69,6 +70,26 @@ VECTOR_CODE inline __m128i toBytes(__m256 sums)
     return _mm_packus_epi16(words, words);
 }
 
+// Sums are watched for a value that is not 0 but at most tinySum. `smallest` keeps the
+// smallest magnitude seen, as its bits less one, so that 0 counts as the largest; it
+// starts as all ones.
+VECTOR_CODE inline __m256i watchSum(__m256i smallest, __m256 sum)
+{
+    const __m256i magnitude = _mm256_and_si256(_mm256_castps_si256(sum), _mm256_set1_epi32(0x7FFFFFFF));
+    return _mm256_min_epu32(smallest, _mm256_sub_epi32(magnitude, _mm256_set1_epi32(1)));
+}
+
+// True when every sum seen was 0 or above tinySum.
+VECTOR_CODE inline bool watchClear(__m256i smallest, float tinySum)
+{
+    std::uint32_t bound;
+    std::memcpy(&bound, &tinySum, sizeof bound);
+    const __m256i limit = _mm256_set1_epi32(static_cast<int>(bound));
+    // Lane by lane, unsigned: smallest >= bound.
+    const __m256i atLeast = _mm256_cmpeq_epi32(_mm256_max_epu32(smallest, limit), smallest);
+    return _mm256_movemask_epi8(atLeast) == -1;
+}
+
 } // namespace
 
 VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCount, std::int32_t sourceWidth,
@@ -104,7 +125,19 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
     const float* weight = plan.weight.data();
     for (std::int32_t x = 0; x < plan.size(); ++x) {
         std::uint8_t* result = results + std::size_t(x) * 24;
-        if (!plan.fused[std::size_t(x)]) {
+        const bool watched = !plan.fused[std::size_t(x)];
+        __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps();
+        __m256i smallest = _mm256_set1_epi32(-1);
+        for (std::int32_t k = first[x]; k < first[x + 1]; ++k) {
+            if (watched)
+                smallest = watchSum(watchSum(watchSum(smallest, s0), s1), s2);
+            const float* sample = columns + std::size_t(index[k]) * 24;
+            const __m256 w = _mm256_broadcast_ss(weight + k);
+            s0 = _mm256_fmadd_ps(_mm256_loadu_ps(sample), w, s0);
+            s1 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 8), w, s1);
+            s2 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 16), w, s2);
+        }
+        if (watched && !watchClear(smallest, plan.tinySum[std::size_t(x)])) {
             for (int r = 0; r < rowCount; ++r) {
                 std::uint8_t pixel[3];
                 horizontalPixelExtended(rows[r], index + first[x], weight + first[x], first[x + 1] - first[x], pixel);
@@ -112,14 +145,6 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
                     result[c * 8 + r] = pixel[c];
             }
             continue;
-        }
-        __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps();
-        for (std::int32_t k = first[x]; k < first[x + 1]; ++k) {
-            const float* sample = columns + std::size_t(index[k]) * 24;
-            const __m256 w = _mm256_broadcast_ss(weight + k);
-            s0 = _mm256_fmadd_ps(_mm256_loadu_ps(sample), w, s0);
-            s1 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 8), w, s1);
-            s2 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 16), w, s2);
         }
         _mm_storel_epi64(reinterpret_cast<__m128i*>(result), toBytes(s0));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(result + 8), toBytes(s1));
@@ -141,13 +166,16 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
             out[r][i] = results[i * 8 + std::size_t(r)];
 }
 
-VECTOR_CODE void verticalRowAvx2(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
-                                 std::size_t paddedBytes, std::uint8_t* out)
+VECTOR_CODE bool verticalRowAvx2(const std::uint8_t* const* taps, const float* weights, std::int32_t count,
+                                 std::size_t paddedBytes, bool watched, float tinySum, std::uint8_t* out)
 {
+    __m256i smallest = _mm256_set1_epi32(-1);
     for (std::size_t i = 0; i < paddedBytes; i += 32) {
         __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps(),
                s3 = _mm256_setzero_ps();
         for (std::int32_t k = 0; k < count; ++k) {
+            if (watched)
+                smallest = watchSum(watchSum(watchSum(watchSum(smallest, s0), s1), s2), s3);
             const std::uint8_t* p = taps[k] + i;
             const __m256 w = _mm256_broadcast_ss(weights + k);
             s0 = _mm256_fmadd_ps(toFloats(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p))), w, s0);
@@ -160,6 +188,7 @@ VECTOR_CODE void verticalRowAvx2(const std::uint8_t* const* taps, const float* w
         _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i + 16), toBytes(s2));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i + 24), toBytes(s3));
     }
+    return !watched || watchClear(smallest, tinySum);
 }
 
 } // namespace resizer::detail

@@ -297,27 +297,78 @@ TEST_P(MatchesReference, RandomImagesSizesAndFilters)
     }
 }
 
-TEST_P(MatchesReference, ListsWithTinyWeightsTakeTheExtendedSums)
+TEST_P(MatchesReference, ListsWithTinyWeightsStayExact)
 {
-    // A weight 2^-40 of its neighbours, first in every list: a fused multiply-add could
-    // round such sums differently, so these lists must go the extended way.
-    const WeightFunction spiky = [](float x) -> float {
-        if (x > 0.75f && x <= 1.0f)
-            return 0x1p-40f;
-        return triangleFilter(x);
-    };
+    // Tiny weights first in every list, then a negative lobe: sums there could round
+    // differently in a fused multiply-add, so they are watched; at 2^-70 they do come near
+    // enough for the extended arithmetic to take over.
     std::vector<float> weights = {0x1p-40f, 0.5f, 0.25f};
+    EXPECT_TRUE(detail::fusedMatchesExtended(weights.data(), 3)); // one sign: sums stay large
+    weights = {0x1p-40f, -0.5f, 0.25f};
     EXPECT_FALSE(detail::fusedMatchesExtended(weights.data(), 3));
-    weights = {1e-8f, 0.5f, 0.25f};
+    weights = {1e-8f, -0.5f, 0.25f};
     EXPECT_TRUE(detail::fusedMatchesExtended(weights.data(), 3));
 
-    for (auto [sw, sh, dw, dh] : {std::array{37, 29, 50, 41}, {64, 64, 64, 64}, {19, 90, 45, 30}}) {
-        const RgbImage source = randomImage(sw, sh, unsigned(sw * sh));
-        RgbImage fast(dw, dh), plain(dw, dh);
-        StretchImage(source, fast, spiky, 1.0f);
-        detail::referenceStretchImage(source, plain, spiky, 1.0f);
-        EXPECT_EQ(fast.pixels, plain.pixels) << sw << "x" << sh << " -> " << dw << "x" << dh;
+    const WeightFunction slightlyTiny = [](float x) -> float {
+        if (x > 0.75f && x <= 1.0f)
+            return 0x1p-40f;
+        if (x > 0.5f && x <= 0.75f)
+            return -0.125f;
+        return triangleFilter(x);
+    };
+    const WeightFunction veryTiny = [](float x) -> float {
+        if (x > 0.75f && x <= 1.0f)
+            return 0x1p-70f;
+        if (x > 0.5f && x <= 0.75f)
+            return -0.125f;
+        return triangleFilter(x);
+    };
+    for (WeightFunction filter : {slightlyTiny, veryTiny})
+        for (auto [sw, sh, dw, dh] : {std::array{37, 29, 50, 41}, {64, 64, 64, 64}, {19, 90, 45, 30}}) {
+            RgbImage source = randomImage(sw, sh, unsigned(sw * sh));
+            for (std::size_t i = 0; i < source.pixels.size(); i += 7)
+                source.pixels[i] = 0; // zeros between tiny and large terms
+            RgbImage fast(dw, dh), plain(dw, dh);
+            StretchImage(source, fast, filter, 1.0f);
+            detail::referenceStretchImage(source, plain, filter, 1.0f);
+            EXPECT_EQ(fast.pixels, plain.pixels) << sw << "x" << sh << " -> " << dw << "x" << dh;
+        }
+}
+
+TEST(VectorPasses, SumNearZeroBeforeAMidpointTakesTheExtendedRounding)
+{
+    if (!detail::cpuHasAvx2Fma())
+        GTEST_SKIP() << "no AVX2 and FMA here";
+    // 1 x -2^-70, then 3 x w where 3w lies exactly halfway between two singles, just
+    // below 3.5: the extended sum rounds to that midpoint, then to the even single 3.5,
+    // giving 4; a fused multiply-add sees the exact sum just below the midpoint and would
+    // give 3.
+    const float w = 9786709.0f / 8388608.0f;
+    ContributorList list;
+    list.entries = {{1, -0x1p-70f}, {0, w}};
+    const detail::PassPlan plan = detail::makePassPlan({list});
+    ASSERT_FALSE(plan.fused[0]);
+
+    const std::uint8_t row[6] = {3, 3, 3, 1, 1, 1};
+    const std::uint8_t* rows[1] = {row};
+    std::uint8_t extended[3], vectorised[3];
+    std::uint8_t* out[1] = {extended};
+    detail::horizontalBandExtended(rows, 1, plan, out);
+    EXPECT_EQ(extended[0], 4);
+    detail::BandScratch scratch;
+    out[0] = vectorised;
+    detail::horizontalBandAvx2(rows, 1, 2, plan, scratch, out);
+    EXPECT_EQ(std::vector<std::uint8_t>(vectorised, vectorised + 3), std::vector<std::uint8_t>(3, 4));
+
+    std::vector<std::uint8_t> ones(32, 1), threes(32, 3), result(32);
+    const std::uint8_t* taps[2] = {ones.data(), threes.data()};
+    const bool done = detail::verticalRowAvx2(taps, plan.weight.data(), 2, 32, true, plan.tinySum[0], result.data());
+    if (done) {
+        EXPECT_EQ(result, std::vector<std::uint8_t>(32, 4));
     }
+    detail::verticalRowExtended(taps, plan.weight.data(), 2, 32, result.data());
+    EXPECT_EQ(result, std::vector<std::uint8_t>(32, 4));
+    EXPECT_FALSE(done) << "the watch should have handed this row to the extended arithmetic";
 }
 
 INSTANTIATE_TEST_SUITE_P(Passes, MatchesReference, testing::Values(true, false),
