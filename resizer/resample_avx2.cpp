@@ -90,6 +90,50 @@ VECTOR_CODE inline bool watchClear(__m256i smallest, float tinySum)
     return _mm256_movemask_epi8(atLeast) == -1;
 }
 
+// The running sums of one destination column over a band: a channel per vector, a row
+// per lane.
+struct ColumnSums {
+    __m256 s[3];
+    __m256i smallest;
+
+    VECTOR_CODE void clear()
+    {
+        s[0] = s[1] = s[2] = _mm256_setzero_ps();
+        smallest = _mm256_set1_epi32(-1);
+    }
+
+    template <bool Watched>
+    VECTOR_CODE void add(const float* sample, float weight)
+    {
+        if constexpr (Watched)
+            smallest = watchSum(watchSum(watchSum(smallest, s[0]), s[1]), s[2]);
+        const __m256 w = _mm256_set1_ps(weight);
+        s[0] = _mm256_fmadd_ps(_mm256_loadu_ps(sample), w, s[0]);
+        s[1] = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 8), w, s[1]);
+        s[2] = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 16), w, s[2]);
+    }
+};
+
+struct Taps {
+    const std::int32_t* index;
+    const float* weight;
+    std::int32_t count;
+};
+
+template <bool WatchA, bool WatchB>
+VECTOR_CODE inline void sumPair(const float* columns, const Taps& ta, const Taps& tb, ColumnSums& a, ColumnSums& b)
+{
+    const std::int32_t common = std::min(ta.count, tb.count);
+    for (std::int32_t k = 0; k < common; ++k) {
+        a.add<WatchA>(columns + std::size_t(ta.index[k]) * 24, ta.weight[k]);
+        b.add<WatchB>(columns + std::size_t(tb.index[k]) * 24, tb.weight[k]);
+    }
+    for (std::int32_t k = common; k < ta.count; ++k)
+        a.add<WatchA>(columns + std::size_t(ta.index[k]) * 24, ta.weight[k]);
+    for (std::int32_t k = common; k < tb.count; ++k)
+        b.add<WatchB>(columns + std::size_t(tb.index[k]) * 24, tb.weight[k]);
+}
+
 } // namespace
 
 VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCount, std::int32_t sourceWidth,
@@ -123,32 +167,44 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
     const std::int32_t* first = plan.first.data();
     const std::int32_t* index = plan.index.data();
     const float* weight = plan.weight.data();
-    for (std::int32_t x = 0; x < plan.size(); ++x) {
+    // Two columns at a time: six independent sums keep the multiply-add units busy.
+    auto finishColumn = [&](std::int32_t x, const ColumnSums& sums) VECTOR_CODE {
         std::uint8_t* result = results + std::size_t(x) * 24;
-        const bool watched = !plan.fused[std::size_t(x)];
-        __m256 s0 = _mm256_setzero_ps(), s1 = _mm256_setzero_ps(), s2 = _mm256_setzero_ps();
-        __m256i smallest = _mm256_set1_epi32(-1);
-        for (std::int32_t k = first[x]; k < first[x + 1]; ++k) {
-            if (watched)
-                smallest = watchSum(watchSum(watchSum(smallest, s0), s1), s2);
-            const float* sample = columns + std::size_t(index[k]) * 24;
-            const __m256 w = _mm256_broadcast_ss(weight + k);
-            s0 = _mm256_fmadd_ps(_mm256_loadu_ps(sample), w, s0);
-            s1 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 8), w, s1);
-            s2 = _mm256_fmadd_ps(_mm256_loadu_ps(sample + 16), w, s2);
-        }
-        if (watched && !watchClear(smallest, plan.tinySum[std::size_t(x)])) {
+        if (!plan.fused[std::size_t(x)] && !watchClear(sums.smallest, plan.tinySum[std::size_t(x)])) {
             for (int r = 0; r < rowCount; ++r) {
                 std::uint8_t pixel[3];
                 horizontalPixelExtended(rows[r], index + first[x], weight + first[x], first[x + 1] - first[x], pixel);
                 for (int c = 0; c < 3; ++c)
                     result[c * 8 + r] = pixel[c];
             }
-            continue;
+            return;
         }
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(result), toBytes(s0));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(result + 8), toBytes(s1));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(result + 16), toBytes(s2));
+        for (int c = 0; c < 3; ++c)
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(result + c * 8), toBytes(sums.s[c]));
+    };
+    std::int32_t x = 0;
+    for (; x + 1 < plan.size(); x += 2) {
+        ColumnSums a, b;
+        a.clear();
+        b.clear();
+        const Taps ta{index + first[x], weight + first[x], first[x + 1] - first[x]};
+        const Taps tb{index + first[x + 1], weight + first[x + 1], first[x + 2] - first[x + 1]};
+        switch (int(plan.fused[std::size_t(x)]) * 2 + int(plan.fused[std::size_t(x) + 1])) {
+        case 3: sumPair<false, false>(columns, ta, tb, a, b); break;
+        case 2: sumPair<false, true>(columns, ta, tb, a, b); break;
+        case 1: sumPair<true, false>(columns, ta, tb, a, b); break;
+        default: sumPair<true, true>(columns, ta, tb, a, b); break;
+        }
+        finishColumn(x, a);
+        finishColumn(x + 1, b);
+    }
+    if (x < plan.size()) {
+        ColumnSums a, b;
+        a.clear();
+        b.clear();
+        const Taps ta{index + first[x], weight + first[x], first[x + 1] - first[x]};
+        sumPair<true, false>(columns, ta, Taps{index, weight, 0}, a, b);
+        finishColumn(x, a);
     }
 
     // Back from [3x + c][row] to rows.
