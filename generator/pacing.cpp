@@ -79,8 +79,9 @@ std::int64_t Pacer::ticksFor(int units) const
 void Pacer::wait(RunHost& host, int units)
 {
     waitTicks_ = ticksFor(units);
-    while (waitTicks_ != 0)
+    while (waitTicks_ != 0 && !host.stopRequested())
         host.waitForEvents();
+    waitTicks_ = 0;
 }
 
 void Pacer::tick()

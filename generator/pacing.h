@@ -31,7 +31,7 @@ public:
     explicit Pacer(std::int32_t clockRate);
 
     // Returns at once when the count is 0; otherwise sleeps in host.waitForEvents()
-    // until the ticks have counted it down.
+    // until the ticks have counted it down, or until the host asks the run to stop.
     void wait(RunHost& host, int units);
 
     // The timer's handler: one tick less, when a pause is running.

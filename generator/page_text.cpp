@@ -59,6 +59,11 @@ std::string nameForUrl(std::string_view name)
             pos = start + 1;
         } else if (*code < 0x80 && breaksUrl(static_cast<unsigned char>(*code), start == 0)) {
             appendPercent(out, static_cast<unsigned char>(*code));
+        } else if (*code >= 0x80) {
+            // Thumbnail and photo pages declare no character set, so a browser may read
+            // their bytes as UTF-8; an all-ASCII URL means the same whatever it assumes.
+            for (std::size_t i = start; i < pos; ++i)
+                appendPercent(out, static_cast<unsigned char>(name[i]));
         } else {
             out.append(name.substr(start, pos - start));
         }

@@ -12,8 +12,9 @@ std::string encodeLatin1(std::string_view utf8);
 
 // A file name placed in an href or src. Characters that would end the attribute or change
 // the URL's meaning (% # ? " < > & \, control characters, a leading blank) are
-// percent-encoded, and so is every byte that is not UTF-8, so the link reaches the file
-// on disk. Any other name is returned unchanged.
+// percent-encoded, and so is every byte beyond ASCII (a letter such as É as its UTF-8
+// bytes, %C3%89), so the link reaches the file on disk whatever character set the browser
+// reads the page in. Any other name is returned unchanged.
 std::string nameForUrl(std::string_view name);
 
 // A file name shown as page text: < > & " become entities; anything else is unchanged.

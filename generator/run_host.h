@@ -32,6 +32,9 @@ public:
     // Lets the host copy into the settings what the user changed during the run (check
     // boxes, FTP texts); writers call it before each photo.
     virtual void refreshLiveOptions(AlbumSettings& settings) { (void)settings; }
+    // True once the run should end early (the window was closed mid-run): the run stops
+    // before its next launch or page, and a pause in progress ends.
+    virtual bool stopRequested() const { return false; }
 };
 
 } // namespace generator

@@ -114,3 +114,19 @@ TEST(ClockRate, SourcesInOrderThenNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Pacing, StopRequestEndsAPauseAtOnce)
+{
+    // A window closed mid-run must not sit out a pause of many seconds first.
+    Pacer pacer(2800);
+    testing_host::RecordingHost host;
+    host.onWaitForEvents = [&] { pacer.tick(); };
+    host.stop = [&] { return host.eventWaits >= 5; };
+    pacer.wait(host, 50);
+    EXPECT_EQ(host.eventWaits, 5);
+    EXPECT_EQ(pacer.waitTicks(), 0);
+}
+
+} // namespace
