@@ -177,16 +177,45 @@ TEST(BrunskJob, InputMayBeTheOutput)
     EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"photo.jpg"});
 }
 
-TEST(BrunskJob, TruncatedInputStillResizes)
+TEST(BrunskJob, TruncatedInputs)
 {
+    // Cut before the image data, the header is incomplete: the job fails. Cut anywhere in
+    // the data, the library warns (silently) and fills the rest: the job succeeds.
     TempDir dir;
-    auto bytes = fixtures::makeJpeg({.width = 128, .height = 128, .quality = 95});
-    bytes.resize(bytes.size() * 2 / 3);
-    fixtures::writeFile(dir.file("cut.jpg"), bytes);
-    const ProcessResult r = brunsk({"64", dir.file("cut.jpg"), dir.file("out.jpg")});
-    EXPECT_EQ(r.out, kBanner + "Successfully resized cut.jpg.\r\n");
-    EXPECT_EQ(r.err, ""); // the library's warnings stay silent
-    EXPECT_EQ(r.status, 0);
+    for (bool progressive : {false, true}) {
+        const auto whole = fixtures::makeJpeg({.width = 128, .height = 96, .progressive = progressive, .quality = 95});
+        std::size_t scanStart = 0;
+        for (std::size_t i = 0; i + 1 < whole.size(); ++i)
+            if (whole[i] == 0xFF && whole[i + 1] == 0xDA) {
+                scanStart = i;
+                break;
+            }
+        ASSERT_GT(scanStart, 0u);
+        struct Cut {
+            std::size_t length;
+            bool resizes;
+        } cuts[] = {
+            {2, false}, {20, false}, {scanStart, false}, {scanStart + 20, true},
+            {whole.size() / 2, true}, {whole.size() * 9 / 10, true}, {whole.size() - 2, true},
+        };
+        for (const Cut& cut : cuts) {
+            SCOPED_TRACE(testing::Message() << (progressive ? "progressive" : "baseline") << " cut at " << cut.length
+                                            << " of " << whole.size());
+            fixtures::writeFile(dir.file("cut.jpg"), {whole.begin(), whole.begin() + long(cut.length)});
+            std::filesystem::remove(dir.file("out.jpg"));
+            const ProcessResult r = brunsk({"64", dir.file("cut.jpg"), dir.file("out.jpg")});
+            EXPECT_EQ(r.out, kBanner + (cut.resizes ? "Successfully resized cut.jpg.\r\n" : "Failed to resize cut.jpg!\r\n"));
+            EXPECT_EQ(r.err, ""); // the library's warnings stay silent
+            EXPECT_EQ(r.status, cut.resizes ? 0 : 1);
+            EXPECT_EQ(std::filesystem::exists(dir.file("out.jpg")), cut.resizes);
+            if (cut.resizes) {
+                const auto facts = fixtures::inspectJpeg(fixtures::readFile(dir.file("out.jpg")));
+                EXPECT_EQ(facts.width, 64);
+                EXPECT_EQ(facts.height, 48);
+                EXPECT_EQ(facts.progressive, progressive);
+            }
+        }
+    }
 }
 
 TEST(BrunskJob, FailuresKeepAnExistingOutputAndLeaveNoStrayFile)
