@@ -109,11 +109,13 @@ std::string readWholeFile(const std::string& path)
         fail(errno, "cannot read", path);
     if (!S_ISREG(info.st_mode))
         fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL, "not a regular file:", path);
-    std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
+    // Read straight into the result; a file that grows meanwhile is read to its end.
+    std::string content(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (filled == content.size())
+            content.resize(content.size() + (1 << 16));
+        const ssize_t n = ::read(fd.get(), content.data() + filled, content.size() - filled);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -121,8 +123,9 @@ std::string readWholeFile(const std::string& path)
         }
         if (n == 0)
             break;
-        content.append(buffer, static_cast<std::size_t>(n));
+        filled += static_cast<std::size_t>(n);
     }
+    content.resize(filled);
     return content;
 }
 

@@ -75,6 +75,10 @@ PassPlan makePassPlan(const std::vector<ContributorList>& lists)
         const float* weights = plan.weight.data() + plan.first[plan.first.size() - 2];
         plan.fused.push_back(fusedMatchesExtended(weights, list.size()));
         plan.tinySum.push_back(tinySumBound(weights, list.size()));
+        bool consecutive = true;
+        for (std::int32_t k = 1; k < list.size(); ++k)
+            consecutive = consecutive && list.entries[std::size_t(k)].sourceIndex == list.entries[0].sourceIndex + k;
+        plan.consecutive.push_back(consecutive);
     }
     return plan;
 }

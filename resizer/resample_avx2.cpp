@@ -134,12 +134,29 @@ VECTOR_CODE inline void sumPair(const float* columns, const Taps& ta, const Taps
         b.add<WatchB>(columns + std::size_t(tb.index[k]) * 24, tb.weight[k]);
 }
 
+// The common case: two lists that need no watching and read consecutive samples, so the
+// sample pointers just advance.
+VECTOR_CODE inline void sumConsecutivePair(const float* columns, const Taps& ta, const Taps& tb, ColumnSums& a,
+                                           ColumnSums& b)
+{
+    const float* pa = columns + std::size_t(ta.index[0]) * 24;
+    const float* pb = columns + std::size_t(tb.index[0]) * 24;
+    const std::int32_t common = std::min(ta.count, tb.count);
+    for (std::int32_t k = 0; k < common; ++k, pa += 24, pb += 24) {
+        a.add<false>(pa, ta.weight[k]);
+        b.add<false>(pb, tb.weight[k]);
+    }
+    for (std::int32_t k = common; k < ta.count; ++k, pa += 24)
+        a.add<false>(pa, ta.weight[k]);
+    for (std::int32_t k = common; k < tb.count; ++k, pb += 24)
+        b.add<false>(pb, tb.weight[k]);
+}
+
 } // namespace
 
 VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCount, std::int32_t sourceWidth,
                                     const PassPlan& plan, BandScratch& scratch, std::uint8_t* const* out)
 {
-    static const std::uint8_t zeros[64] = {};
     const std::size_t sourceBytes = std::size_t(sourceWidth) * 3;
     const std::size_t resultBytes = std::size_t(plan.size()) * 3;
     scratch.columns.resize(sourceBytes * 8);
@@ -148,20 +165,24 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
 
     // Rows missing from a short band read as zeros; their results are not stored.
     const std::uint8_t* in[8];
+    if (rowCount < 8)
+        scratch.zeros.assign(sourceBytes, 0);
     for (int r = 0; r < 8; ++r)
-        in[r] = r < rowCount ? rows[r] : zeros;
+        in[r] = r < rowCount ? rows[r] : scratch.zeros.data();
     std::size_t j = 0;
     for (; j + 8 <= sourceBytes; j += 8) {
         __m128i block[8], transposed[8];
+#pragma GCC unroll 8
         for (int r = 0; r < 8; ++r)
-            block[r] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in[r] + (r < rowCount ? j : 0)));
+            block[r] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(in[r] + j));
         transpose8x8(block, transposed);
+#pragma GCC unroll 8
         for (int b = 0; b < 8; ++b)
             _mm256_storeu_ps(columns + (j + std::size_t(b)) * 8, toFloats(transposed[b]));
     }
     for (; j < sourceBytes; ++j)
         for (int r = 0; r < 8; ++r)
-            columns[j * 8 + std::size_t(r)] = r < rowCount ? float(rows[r][j]) : 0.0f;
+            columns[j * 8 + std::size_t(r)] = float(in[r][j]);
 
     std::uint8_t* results = scratch.results.data();
     const std::int32_t* first = plan.first.data();
@@ -189,7 +210,14 @@ VECTOR_CODE void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCoun
         b.clear();
         const Taps ta{index + first[x], weight + first[x], first[x + 1] - first[x]};
         const Taps tb{index + first[x + 1], weight + first[x + 1], first[x + 2] - first[x + 1]};
-        switch (int(plan.fused[std::size_t(x)]) * 2 + int(plan.fused[std::size_t(x) + 1])) {
+        const auto i = std::size_t(x);
+        if (plan.fused[i] && plan.fused[i + 1] && plan.consecutive[i] && plan.consecutive[i + 1]) {
+            sumConsecutivePair(columns, ta, tb, a, b);
+            finishColumn(x, a);
+            finishColumn(x + 1, b);
+            continue;
+        }
+        switch (int(plan.fused[i]) * 2 + int(plan.fused[i + 1])) {
         case 3: sumPair<false, false>(columns, ta, tb, a, b); break;
         case 2: sumPair<false, true>(columns, ta, tb, a, b); break;
         case 1: sumPair<true, false>(columns, ta, tb, a, b); break;

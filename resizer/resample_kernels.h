@@ -19,6 +19,8 @@ struct PassPlan {
     std::vector<std::uint8_t> fused;
     // For the other lists: a running sum this small but not 0 is where the two could part.
     std::vector<float> tinySum;
+    // Whether the list reads consecutive source samples (no reflection at an edge).
+    std::vector<std::uint8_t> consecutive;
 
     std::int32_t size() const { return static_cast<std::int32_t>(first.size()) - 1; }
 };
@@ -55,6 +57,7 @@ void allowVectorPasses(bool allowed);
 struct BandScratch {
     std::vector<float> columns; // source samples of the band, transposed: [3x + c][row]
     std::vector<std::uint8_t> results; // destination samples, transposed likewise
+    std::vector<std::uint8_t> zeros;   // stands in for the rows a short band lacks
 };
 void horizontalBandAvx2(const std::uint8_t* const* rows, int rowCount, std::int32_t sourceWidth,
                         const PassPlan& plan, BandScratch& scratch, std::uint8_t* const* out);
