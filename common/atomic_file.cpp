@@ -1,7 +1,9 @@
 #include "atomic_file.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstring>
 #include <system_error>
 #include <vector>
 
@@ -72,8 +74,13 @@ void writeFileAtomically(const std::string& path, const void* data, std::size_t 
     const std::size_t slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    // A hidden name keeps the temporary out of photo and file listings.
-    std::string temp = folder + "." + name + ".XXXXXX";
+    // A hidden name keeps the temporary out of photo and file listings. It is cut so it
+    // stays within the file system's limit even when the target's name is at it.
+    long nameMax = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    if (nameMax < 16)
+        nameMax = NAME_MAX;
+    const std::size_t room = static_cast<std::size_t>(nameMax) - std::strlen("..XXXXXX");
+    std::string temp = folder + "." + name.substr(0, room) + ".XXXXXX";
     std::vector<char> templ(temp.begin(), temp.end());
     templ.push_back('\0');
     FileDescriptor fd(::mkostemp(templ.data(), O_CLOEXEC));

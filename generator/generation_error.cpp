@@ -16,6 +16,7 @@ std::string frenchReason(const std::error_code& code)
         case EROFS: return "support en lecture seule";
         case ENOSPC: return "plus de place sur le disque";
         case EDQUOT: return "quota disque dépassé";
+        case EFBIG: return "fichier trop grand pour la limite de taille des fichiers";
         case ENAMETOOLONG: return "nom trop long";
         default: break;
         }

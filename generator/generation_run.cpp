@@ -52,7 +52,10 @@ void runSteps(AlbumSettings& settings, RunHost& host, const RunTools& tools)
     settings.albumTitle = host.askTitle();
     stopIfRequested(host);
 
-    // The job count is checked before the first folder is made: a refused run writes nothing.
+    // The photos are checked before the first folder is made: a refused run writes nothing.
+    // Without a photo the frames would lead nowhere (the photo frameset would frame itself).
+    if (settings.photoFiles.empty())
+        throw GenerationError("aucune photo dans « " + settings.photoFolder + " » : l'album serait vide");
     JobCounters counters = startJobCounters(settings.photoFiles.size(), settings.imagesPerPhoto());
     refusePhotoFolderInsideAlbum(settings);
     createAlbumFolder(settings, kJpegFolder);

@@ -11,10 +11,11 @@
 #include "program_folder.h"
 #include "program_names.h"
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <set>
 #include <system_error>
+#include <vector>
 
 #include <sched.h>
 #include <unistd.h>
@@ -42,52 +43,63 @@ int processorCount()
     return online > 0 ? static_cast<int>(online) : 1;
 }
 
-// Every picture the pages name must be there and not empty once the jobs have ended; a job
-// that failed counts too, even when an earlier run's picture is still in its place.
-int checkPictures(const AlbumSettings& settings, const JobSlotLauncher& launcher)
-{
-    std::vector<std::string> pictures;
-    std::set<std::string> seen;
-    if (settings.backgroundMode == BackgroundMode::image)
-        pictures.push_back(settings.webFolder + kBackgroundFile);
-    for (const LaunchRequest& request : launcher.launched()) {
-        if (request.arguments.size() == 3 && seen.insert(request.arguments[2]).second)
-            pictures.push_back(request.arguments[2]);
+// Every picture the pages name must be there and not empty once its job has ended; a job
+// that failed counts too, even when an earlier run's picture is still in its place. Each
+// picture is checked as its job ends and only the problems are kept, so the memory of a
+// run does not grow with the number of photos.
+class PictureCheck {
+public:
+    void jobEnded(const SpawnLauncher::Job& job)
+    {
+        if (job.exitStatus != 0)
+            problems_.push_back("échec de la réduction (statut " + std::to_string(job.exitStatus)
+                                + ") : " + job.commandLine);
+        if (job.arguments.size() == 3)
+            checkPicture(job.arguments[2]);
     }
-    int problems = 0;
-    for (const SpawnLauncher::Job& job : launcher.spawner().finishedJobs()) {
-        if (job.exitStatus != 0) {
-            printError("échec de la réduction (statut " + std::to_string(job.exitStatus) + ") : " + job.commandLine);
-            ++problems;
-        }
-    }
-    for (const std::string& picture : pictures) {
+
+    void checkPicture(const std::string& picture)
+    {
+        ++checked_;
         std::error_code error;
         const std::uintmax_t size = std::filesystem::file_size(picture, error);
-        if (error) {
-            printError("image manquante : " + picture);
-            ++problems;
-        } else if (size == 0) {
-            printError("image vide : " + picture);
-            ++problems;
+        if (error)
+            problems_.push_back("image manquante : " + picture);
+        else if (size == 0)
+            problems_.push_back("image vide : " + picture);
+    }
+
+    // Prints the problems and the outcome; returns the exit status.
+    int report(const AlbumSettings& settings)
+    {
+        if (settings.backgroundMode == BackgroundMode::image)
+            checkPicture(settings.webFolder + kBackgroundFile);
+        for (const std::string& problem : problems_)
+            printError(problem);
+        if (!problems_.empty()) {
+            printError(std::to_string(problems_.size()) + " problème(s) : l'album est incomplet");
+            return 1;
         }
+        const std::string entry = settings.pageFormat == PageFormat::noFrames ? kStartPage : kIndexFile;
+        std::error_code error;
+        const std::filesystem::path page = std::filesystem::absolute(settings.webFolder + entry, error);
+        std::printf("album terminé : %d images vérifiées ; ouvrez %s\n", checked_,
+                    (error ? settings.webFolder + entry : page.string()).c_str());
+        return 0;
     }
-    if (problems != 0) {
-        printError(std::to_string(problems) + " problème(s) : l'album est incomplet");
-        return 1;
-    }
-    const std::string entry = settings.pageFormat == PageFormat::noFrames ? kStartPage : kIndexFile;
-    std::error_code error;
-    const std::filesystem::path page = std::filesystem::absolute(settings.webFolder + entry, error);
-    std::printf("album terminé : %zu images vérifiées ; ouvrez %s\n", pictures.size(),
-                (error ? settings.webFolder + entry : page.string()).c_str());
-    return 0;
-}
+
+private:
+    int checked_ = 0;
+    std::vector<std::string> problems_;
+};
 
 } // namespace
 
 int headlessMain(int argc, char** argv)
 {
+    // A file-size limit then fails the write (EFBIG), which the run reports naming the file,
+    // instead of killing the program in the middle of one.
+    std::signal(SIGXFSZ, SIG_IGN);
     const ParsedOptions parsed = parseHeadlessOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
         printError(parsed.error);
@@ -128,7 +140,9 @@ int headlessMain(int argc, char** argv)
     ConsoleHost host(options.title, stdout, ::isatty(STDOUT_FILENO) == 1);
     host.onTick = [&] { clock.tick(); };
     host.onIdle = [&] { launcher.reapFinished(); };
-    launcher.onJobsEnded = [&] { host.setFinished(static_cast<int>(spawner.finishedJobs().size())); };
+    launcher.onJobsEnded = [&] { host.setFinished(spawner.finishedCount()); };
+    PictureCheck pictures;
+    spawner.onJobEnded = [&](const SpawnLauncher::Job& job) { pictures.jobEnded(job); };
 
     try {
         GenerationRun(settings, host, {fragments, launcher, pacing});
@@ -141,7 +155,7 @@ int headlessMain(int argc, char** argv)
     }
     launcher.waitForAll();
     host.endProgress();
-    return checkPictures(settings, launcher);
+    return pictures.report(settings);
 }
 
 } // namespace generator

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 #include <poll.h>
 #include <sys/syscall.h>
@@ -37,7 +38,7 @@ void JobSlotLauncher::launch(const LaunchRequest& request)
     while (maxRunning_ > 0 && spawner_.runningCount() >= maxRunning_)
         waitForAnyEnd();
     spawner_.launch(request);
-    launched_.push_back(request);
+    ++launchedCount_;
 }
 
 void JobSlotLauncher::waitForAll()
@@ -49,9 +50,9 @@ void JobSlotLauncher::waitForAll()
 
 void JobSlotLauncher::reapFinished()
 {
-    const std::size_t before = spawner_.finishedJobs().size();
+    const int before = spawner_.finishedCount();
     spawner_.reapFinished();
-    if (spawner_.finishedJobs().size() != before && onJobsEnded)
+    if (spawner_.finishedCount() != before && onJobsEnded)
         onJobsEnded();
 }
 

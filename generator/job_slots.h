@@ -3,7 +3,6 @@
 #include "process_launcher.h"
 
 #include <functional>
-#include <vector>
 
 namespace generator {
 
@@ -21,7 +20,8 @@ public:
     // Reaps the jobs that have ended, without blocking.
     void reapFinished();
 
-    const std::vector<LaunchRequest>& launched() const { return launched_; }
+    // Counted, not kept, so a long run's memory does not grow with its jobs.
+    int launchedCount() const { return launchedCount_; }
     const SpawnLauncher& spawner() const { return spawner_; }
     int maxRunning() const { return maxRunning_; }
 
@@ -33,7 +33,7 @@ private:
 
     SpawnLauncher& spawner_;
     int maxRunning_;
-    std::vector<LaunchRequest> launched_;
+    int launchedCount_ = 0;
 };
 
 } // namespace generator

@@ -19,6 +19,8 @@ bool breaksUrl(unsigned char c, bool first)
     switch (c) {
     case '%': case '#': case '?': case '"': case '<': case '>': case '&': case '\\':
         return true;
+    case ':':
+        return true; // "A:B.JPG" alone, as a photo page's image, would read as scheme "a:"
     case ' ':
         return first; // browsers strip blanks around an attribute's URL
     default:

@@ -11,7 +11,7 @@ namespace generator {
 std::string encodeLatin1(std::string_view utf8);
 
 // A file name placed in an href or src. Characters that would end the attribute or change
-// the URL's meaning (% # ? " < > & \, control characters, a leading blank) are
+// the URL's meaning (% # ? : " < > & \, control characters, a leading blank) are
 // percent-encoded, and so is every byte beyond ASCII (a letter such as É as its UTF-8
 // bytes, %C3%89), so the link reaches the file on disk whatever character set the browser
 // reads the page in. Any other name is returned unchanged.

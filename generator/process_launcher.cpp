@@ -70,11 +70,14 @@ void SpawnLauncher::launch(const LaunchRequest& request)
         rc = ::posix_spawn_file_actions_addclosefrom_np(actions.get(), 3);
 
     // A host may block or ignore signals (a toolkit, a terminal host); the child starts clean.
+    // Except for SIGXFSZ: a host that ignores it wants a file-size limit to fail the write,
+    // so the resizer reports it and removes its temporary file instead of dying mid-file.
     SpawnAttributes attributes;
     sigset_t none;
     sigset_t all;
     sigemptyset(&none);
     sigfillset(&all);
+    sigdelset(&all, SIGXFSZ);
     if (rc == 0)
         rc = ::posix_spawnattr_setsigmask(attributes.get(), &none);
     if (rc == 0)
@@ -95,11 +98,12 @@ void SpawnLauncher::launch(const LaunchRequest& request)
     rc = ::posix_spawn(&pid, request.program.c_str(), actions.get(), attributes.get(), argv.data(), environ);
     if (rc != 0)
         failLaunch(request.program, rc);
-    running_.push_back(Job{pid, request.commandLine, -1});
+    running_.push_back(Job{pid, request.commandLine, request.arguments, -1});
 }
 
 void SpawnLauncher::reapFinished()
 {
+    std::vector<Job> ended;
     for (auto it = running_.begin(); it != running_.end();) {
         int status = 0;
         pid_t result = 0;
@@ -113,8 +117,14 @@ void SpawnLauncher::reapFinished()
         // result < 0 (ECHILD): someone else reaped it, or SIGCHLD is ignored; it has ended.
         Job job = std::move(*it);
         job.exitStatus = result > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        finished_.push_back(std::move(job));
+        ended.push_back(std::move(job));
         it = running_.erase(it);
+    }
+    finishedCount_ += static_cast<int>(ended.size());
+    // After the loop: the handler may launch again.
+    if (onJobEnded) {
+        for (const Job& job : ended)
+            onJobEnded(job);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ public:
     struct Job {
         pid_t pid = 0;
         std::string commandLine;
+        std::vector<std::string> arguments; // as launched, after the program name
         int exitStatus = -1; // once finished; -1 when ended by a signal or status unknown
     };
 
@@ -41,13 +43,17 @@ public:
     void reapFinished();
 
     const std::vector<Job>& runningJobs() const { return running_; }
-    const std::vector<Job>& finishedJobs() const { return finished_; }
     int runningCount() const { return static_cast<int>(running_.size()); }
+    int finishedCount() const { return finishedCount_; }
+
+    // Called with each job as it is reaped. Ended jobs are counted, not kept: a long
+    // session would otherwise hold a record of every job it ever ran.
+    std::function<void(const Job&)> onJobEnded;
 
 private:
     Output output_;
     std::vector<Job> running_;
-    std::vector<Job> finished_;
+    int finishedCount_ = 0;
 };
 
 } // namespace generator

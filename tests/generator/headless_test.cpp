@@ -1,3 +1,4 @@
+#include "album_checks.h"
 #include "console_host.h"
 #include "headless_options.h"
 #include "job_slots.h"
@@ -13,13 +14,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <sys/resource.h>
 
 using namespace generator;
+using album_checks::browseAlbum;
+using album_checks::chromiumProgram;
+using album_checks::withPrefix;
 namespace fs = std::filesystem;
 
 namespace {
@@ -211,52 +214,6 @@ TEST_F(HeadlessRun, MissingDataFileEndsTheRunWithOne)
     EXPECT_TRUE(fs::is_empty(web + "/jpeg"));
 }
 
-std::string chromiumProgram()
-{
-    for (const char* candidate : {"/usr/bin/chromium", "/usr/bin/chromium-browser"}) {
-        if (fs::exists(candidate))
-            return candidate;
-    }
-    return {};
-}
-
-// What the browser found, one line each: "PAGE p", "BROKEN p -> link", "DONE ...".
-std::vector<std::string> browseAlbum(const fixtures::TempDir& dir, const std::string& album)
-{
-    const std::string checker = dir.file("album_check.html");
-    fs::copy_file(std::string(VARNOOK_SOURCE_DIR) + "/tests/generator/album_check.html", checker,
-                  fs::copy_options::overwrite_existing);
-    const fixtures::ProcessResult result = fixtures::runProgram(
-        "/usr/bin/timeout",
-        {"120", chromiumProgram(), "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-         "--allow-file-access-from-files", "--user-data-dir=" + dir.file("chromium"), "--virtual-time-budget=60000",
-         "--dump-dom", "file://" + checker + "#" + album + "/index.html," + album + "/page00.html"});
-    const std::size_t start = result.out.find("<pre id=\"out\">");
-    const std::size_t end = result.out.find("</pre>");
-    if (start == std::string::npos || end == std::string::npos)
-        return {"NO RESULT (status " + std::to_string(result.status) + ")"};
-    std::string text = result.out.substr(start + 14, end - start - 14);
-    for (const auto& [entity, c] : {std::pair{"&gt;", '>'}, std::pair{"&lt;", '<'}, std::pair{"&amp;", '&'}}) {
-        for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
-            text.replace(at, std::string(entity).size(), 1, c);
-    }
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> withPrefix(const std::vector<std::string>& lines, const std::string& prefix)
-{
-    std::vector<std::string> found;
-    for (const std::string& line : lines) {
-        if (line.rfind(prefix, 0) == 0)
-            found.push_back(line.substr(prefix.size()));
-    }
-    return found;
-}
-
 TEST_F(HeadlessRun, EndToEndEveryImageAndLinkResolvesInTheBrowser)
 {
     ASSERT_FALSE(chromiumProgram().empty()) << "chromium is missing: run scripts/install-deps";
@@ -305,23 +262,27 @@ TEST(JobSlots, NeverMoreJobsRunningThanTheBoundAndAllWaitedFor)
     JobSlotLauncher launcher(spawner, 2);
     int peak = 0;
     int endings = 0;
+    std::vector<SpawnLauncher::Job> ended;
     launcher.onJobsEnded = [&] { ++endings; };
+    spawner.onJobEnded = [&](const SpawnLauncher::Job& job) { ended.push_back(job); };
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < 6; ++i) {
         launcher.launch({"/bin/sleep", {"0.1"}, "sleep " + std::to_string(i)});
         peak = std::max(peak, spawner.runningCount());
+        // A held-back launch starts, in its turn, the very job asked for.
+        EXPECT_EQ(spawner.runningJobs().back().commandLine, "sleep " + std::to_string(i));
     }
     launcher.waitForAll();
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(peak, 2);
     EXPECT_EQ(spawner.runningCount(), 0);
-    ASSERT_EQ(spawner.finishedJobs().size(), 6u);
-    for (const auto& job : spawner.finishedJobs())
+    EXPECT_EQ(spawner.finishedCount(), 6);
+    ASSERT_EQ(ended.size(), 6u);
+    for (const auto& job : ended)
         EXPECT_EQ(job.exitStatus, 0) << job.commandLine;
     EXPECT_GE(elapsed, std::chrono::milliseconds(300)); // three rounds of two
     EXPECT_GT(endings, 0);
-    EXPECT_EQ(launcher.launched().size(), 6u);
-    EXPECT_EQ(launcher.launched()[5].commandLine, "sleep 5");
+    EXPECT_EQ(launcher.launchedCount(), 6);
 }
 
 double cpuSeconds()

@@ -59,6 +59,7 @@ TEST(PageText, NamesInUrls)
         {"50%.JPG", "50%25.JPG"},
         {"N#1?.JPG", "N%231%3F.JPG"},
         {"\"<A&B>\".JPG", "%22%3CA%26B%3E%22.JPG"},
+        {"RDV:10H30.JPG", "RDV%3A10H30.JPG"},
         {"A\\B.JPG", "A%5CB.JPG"},
         {" DEBUT.JPG", "%20DEBUT.JPG"},
         {"TAB\tLF\n.JPG", "TAB%09LF%0A.JPG"},
@@ -142,6 +143,21 @@ TEST(PageFile, FailedWriteLeavesTheEarlierPageIntact)
     }
     EXPECT_EQ(readBytes(page), earlier);
     // Nothing half-written is left beside it either.
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(PageFile, NameAsLongAsTheSystemAllows)
+{
+    // The temporary file beside it must not need a longer name than the page.
+    fixtures::TempDir dir;
+    const std::string page = dir.file(std::string(250, 'X') + ".html");
+    writePage(page, "<html></html>");
+    EXPECT_EQ(readBytes(page), "<html></html>\r\n");
     int entries = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
         (void)entry;

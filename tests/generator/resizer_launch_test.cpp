@@ -80,14 +80,18 @@ TEST(ResizerLaunch, RealResizerMakesItsOutputFromPathsWithBlanks)
     const ResizerJob job{32, photos + "Img 01.jpg", mini + "IMG 01.JPG"};
 
     SpawnLauncher launcher;
+    std::vector<SpawnLauncher::Job> ended;
+    launcher.onJobEnded = [&](const SpawnLauncher::Job& end) { ended.push_back(end); };
     launchResizerJob(launcher, binFolder(), job);
-    ASSERT_EQ(launcher.runningCount() + static_cast<int>(launcher.finishedJobs().size()), 1);
+    ASSERT_EQ(launcher.runningCount() + launcher.finishedCount(), 1);
     ASSERT_TRUE(waitUntilFinished(launcher)) << "brunsk did not end";
 
-    ASSERT_EQ(launcher.finishedJobs().size(), 1u);
-    const SpawnLauncher::Job& finished = launcher.finishedJobs()[0];
+    ASSERT_EQ(launcher.finishedCount(), 1);
+    ASSERT_EQ(ended.size(), 1u);
+    const SpawnLauncher::Job& finished = ended[0];
     EXPECT_EQ(finished.exitStatus, 0);
     EXPECT_EQ(finished.commandLine, resizerCommandLine(binFolder(), job));
+    EXPECT_EQ(finished.arguments, (std::vector<std::string>{"32", job.input, job.output}));
     const fixtures::JpegFacts facts = fixtures::inspectJpeg(fixtures::readFile(job.output));
     EXPECT_EQ(facts.width, 32);
     EXPECT_EQ(facts.height, 24);
