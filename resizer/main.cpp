@@ -1,6 +1,7 @@
 #include "program_names.h"
 #include "resize_job.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -39,6 +40,9 @@ void printHelp()
 
 int main(int argc, char** argv)
 {
+    // Under a file-size limit the write fails (EFBIG), the temporary file is removed and the
+    // job reports its failure, instead of the limit killing the process mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
     printLine("Quillot JPEG Resizer CMD 0.1");
     const int count = argc - 1;
     if (count == 0) {

@@ -370,6 +370,20 @@ TEST(BrunskJob, EncodingsTheLibraryRefusesOrAccepts)
     }
 }
 
+TEST(BrunskJob, FileSizeLimitFailsCleanly)
+{
+    // Under a limit smaller than the result, the write fails: the failure line, status 1,
+    // and neither a partial output nor a temporary file left behind.
+    TempDir dir;
+    fixtures::writeFile(dir.file("in.jpg"), fixtures::makeJpeg({.width = 400, .height = 300, .quality = 95}));
+    const ProcessResult r = fixtures::runProgram(
+        "/bin/sh", {"-c", "ulimit -f 4 && exec \"$0\" 400 \"$1\" \"$2\"", fixtures::builtProgram("brunsk"),
+                    dir.file("in.jpg"), dir.file("out.jpg")});
+    EXPECT_EQ(r.out, kBanner + "Failed to resize in.jpg!\r\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(folderEntries(dir.path()), std::vector<std::string>{"in.jpg"});
+}
+
 TEST(BrunskJob, FolderThatRefusesFilesFails)
 {
     // /proc refuses new files even to root, unlike a folder without write permission.
