@@ -122,7 +122,7 @@ protected:
 
     void SetUp() override { fs::create_directories(photos); }
 
-    void addPhoto(const std::string& name, const fixtures::JpegSpec& picture = {})
+    void addPhoto(const std::string& name, const fixtures::JpegRecipe& picture = {})
     {
         fixtures::writeFile(photos + "/" + name, fixtures::makeJpeg(picture));
     }
@@ -220,7 +220,7 @@ TEST_F(HeadlessRun, EndToEndEveryImageAndLinkResolvesInTheBrowser)
     addPhoto("vue du lac.jpg", {.width = 120, .height = 90});
     addPhoto("\xC3\xA9t\xC3\xA9.jpg", {.width = 90, .height = 120});
     // Noise does not compress: a photo above 800000 bytes, for the long pauses' branch.
-    fixtures::JpegSpec large{.width = 1000, .height = 800, .quality = 98};
+    fixtures::JpegRecipe large{.width = 1000, .height = 800, .quality = 98};
     std::uint32_t seed = 12345;
     large.pixels.resize(std::size_t(1000) * 800 * 3);
     for (std::uint8_t& sample : large.pixels) {

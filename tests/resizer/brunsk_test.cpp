@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using fixtures::JpegSpec;
+using fixtures::JpegRecipe;
 using fixtures::ProcessResult;
 using fixtures::TempDir;
 
@@ -135,7 +135,7 @@ TEST(BrunskJob, ProgressionAndGreyFollowTheInput)
     TempDir dir;
     struct Case {
         const char* name;
-        JpegSpec spec;
+        JpegRecipe recipe;
         bool progressive;
     } cases[] = {
         {"baseline", {.width = 90, .height = 120}, false},
@@ -146,7 +146,7 @@ TEST(BrunskJob, ProgressionAndGreyFollowTheInput)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fixtures::writeFile(dir.file("in.jpg"), fixtures::makeJpeg(c.spec));
+        fixtures::writeFile(dir.file("in.jpg"), fixtures::makeJpeg(c.recipe));
         const ProcessResult r = brunsk({"60", dir.file("in.jpg"), dir.file("out.jpg")});
         ASSERT_EQ(r.status, 0) << r.out;
         const auto facts = fixtures::inspectJpeg(fixtures::readFile(dir.file("out.jpg")));
@@ -154,7 +154,7 @@ TEST(BrunskJob, ProgressionAndGreyFollowTheInput)
         EXPECT_EQ(facts.height, 60);
         EXPECT_EQ(facts.components, 3);
         EXPECT_EQ(facts.progressive, c.progressive);
-        if (c.spec.grey) {
+        if (c.recipe.grey) {
             // Grey input gives grey pixels: the encoder's chroma is flat, so R, G and B
             // decode within a step of each other.
             for (std::size_t i = 0; i < facts.rgb.size(); i += 3) {

@@ -33,17 +33,17 @@ std::uint8_t patternSample(int x, int y, int c, int width, int height)
 
 // Test fixtures only: a libjpeg error here is a broken test, so exceptions through the
 // library's C frames (built with unwind tables on this platform) are acceptable.
-std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec)
+std::vector<std::uint8_t> makeJpeg(const JpegRecipe& recipe)
 {
-    const int components = spec.grey ? 1 : spec.cmyk ? 4 : 3;
-    std::vector<std::uint8_t> pixels = spec.pixels;
+    const int components = recipe.grey ? 1 : recipe.cmyk ? 4 : 3;
+    std::vector<std::uint8_t> pixels = recipe.pixels;
     if (pixels.empty()) {
-        pixels.resize(std::size_t(spec.width) * spec.height * components);
-        for (int y = 0; y < spec.height; ++y)
-            for (int x = 0; x < spec.width; ++x)
+        pixels.resize(std::size_t(recipe.width) * recipe.height * components);
+        for (int y = 0; y < recipe.height; ++y)
+            for (int x = 0; x < recipe.width; ++x)
                 for (int c = 0; c < components; ++c)
-                    pixels[(std::size_t(y) * spec.width + x) * components + c] =
-                        patternSample(x, y, spec.grey ? 2 : c, spec.width, spec.height);
+                    pixels[(std::size_t(y) * recipe.width + x) * components + c] =
+                        patternSample(x, y, recipe.grey ? 2 : c, recipe.width, recipe.height);
     }
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr jerr{};
@@ -54,21 +54,21 @@ std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec)
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = JDIMENSION(spec.width);
-    cinfo.image_height = JDIMENSION(spec.height);
+    cinfo.image_width = JDIMENSION(recipe.width);
+    cinfo.image_height = JDIMENSION(recipe.height);
     cinfo.input_components = components;
-    cinfo.in_color_space = spec.grey ? JCS_GRAYSCALE : spec.cmyk ? JCS_CMYK : JCS_RGB;
+    cinfo.in_color_space = recipe.grey ? JCS_GRAYSCALE : recipe.cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, spec.quality, TRUE);
-    if (spec.progressive)
+    jpeg_set_quality(&cinfo, recipe.quality, TRUE);
+    if (recipe.progressive)
         jpeg_simple_progression(&cinfo);
-    if (spec.restartInterval > 0)
-        cinfo.restart_in_rows = spec.restartInterval;
-    if (spec.arithmetic)
+    if (recipe.restartInterval > 0)
+        cinfo.restart_in_rows = recipe.restartInterval;
+    if (recipe.arithmetic)
         cinfo.arith_code = TRUE;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = pixels.data() + std::size_t(cinfo.next_scanline) * spec.width * components;
+        JSAMPROW row = pixels.data() + std::size_t(cinfo.next_scanline) * recipe.width * components;
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);

@@ -7,7 +7,7 @@
 namespace fixtures {
 
 // A small JPEG made for a test. Pixels are a smooth colour pattern unless given.
-struct JpegSpec {
+struct JpegRecipe {
     int width = 64;
     int height = 48;
     bool grey = false;
@@ -19,7 +19,7 @@ struct JpegSpec {
     std::vector<std::uint8_t> pixels = {}; // width*height*components, optional
 };
 
-std::vector<std::uint8_t> makeJpeg(const JpegSpec& spec);
+std::vector<std::uint8_t> makeJpeg(const JpegRecipe& recipe);
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::vector<std::uint8_t> readFile(const std::string& path);
 
