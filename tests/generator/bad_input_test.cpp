@@ -35,7 +35,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
 
 using namespace generator;
 using album_checks::brokenLinks;
@@ -72,88 +71,7 @@ const std::vector<std::uint8_t>& tinyJpeg()
 }
 
 // How a run of varnook ended.
-struct Outcome {
-    int status = -1; // exit status; -1 when a signal ended it
-    int signal = 0;
-    std::string out;
-    std::string err;
-};
-
-struct ChildLimits {
-    rlim_t fileSize = RLIM_INFINITY;
-    std::string asanOptions; // added to the inherited ASAN_OPTIONS
-};
-
-// Runs a program (no shell) with the limits set in the child only, capturing its output.
-Outcome runLimited(const std::string& program, const std::vector<std::string>& args, const ChildLimits& limits = {})
-{
-    std::vector<std::string> environment;
-    std::string asan = "ASAN_OPTIONS=";
-    for (char** entry = environ; *entry; ++entry) {
-        if (std::strncmp(*entry, "ASAN_OPTIONS=", 13) == 0)
-            asan = *entry;
-        else
-            environment.emplace_back(*entry);
-    }
-    if (!limits.asanOptions.empty())
-        asan += (asan.back() == '=' ? "" : ":") + limits.asanOptions;
-    environment.push_back(asan);
-    std::vector<char*> envp;
-    for (std::string& entry : environment)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    std::vector<std::string> argvText = {program};
-    argvText.insert(argvText.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& argument : argvText)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    int outPipe[2], errPipe[2];
-    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
-        throw std::runtime_error("pipe failed");
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        throw std::runtime_error("fork failed");
-    if (pid == 0) {
-        ::dup2(outPipe[1], 1);
-        ::dup2(errPipe[1], 2);
-        if (limits.fileSize != RLIM_INFINITY) {
-            const rlimit limit{limits.fileSize, limits.fileSize};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        ::execve(program.c_str(), argv.data(), envp.data());
-        ::_exit(127);
-    }
-    ::close(outPipe[1]);
-    ::close(errPipe[1]);
-    Outcome outcome;
-    pollfd fds[2] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
-    std::string* sinks[2] = {&outcome.out, &outcome.err};
-    for (int open = 2; open > 0;) {
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
-            break;
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))
-                continue;
-            char buffer[8192];
-            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                sinks[i]->append(buffer, static_cast<std::size_t>(n));
-            } else {
-                ::close(fds[i].fd);
-                fds[i].fd = -1;
-                --open;
-            }
-        }
-    }
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    return outcome;
-}
+using Outcome = fixtures::ProcessResult;
 
 // A small tmpfs over a folder, in a mount namespace of this test process's own, so it
 // never outlives the test even when the test dies.
@@ -448,7 +366,7 @@ TEST_P(GenerationRunRows, OutcomeAndWholePages)
         GTEST_SKIP() << skip;
     std::vector<std::string> arguments = {"--photos", run.photos, "--web", run.web};
     arguments.insert(arguments.end(), row.options.begin(), row.options.end());
-    const Outcome outcome = runLimited(fixtures::builtProgram("varnook"), arguments, {row.fileSizeLimit, {}});
+    const Outcome outcome = fixtures::runProgram(fixtures::builtProgram("varnook"), arguments, {row.fileSizeLimit, {}});
     const auto expand = [&](const std::string& text) {
         return replaced(replaced(text, "{photos}", run.photos), "{web}", run.web);
     };
@@ -521,7 +439,7 @@ TEST(GenerationRunMemory, PeakDoesNotGrowWithThePhotoCount)
         run.addPhotos(measure.photos);
         const std::string report = run.dir.file("pic");
         const auto start = std::chrono::steady_clock::now();
-        const Outcome outcome = runLimited(fixtures::builtProgram("peak_memory"),
+        const Outcome outcome = fixtures::runProgram(fixtures::builtProgram("peak_memory"),
                                            {report, program + "/varnook", "--photos", run.photos, "--web", run.web,
                                             "--format", "both", "--pace", "jobs"},
                                            {RLIM_INFINITY, "quarantine_size_mb=0:thread_local_quarantine_size_kb=0"});
