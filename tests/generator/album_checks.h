@@ -10,6 +10,11 @@ class TempDir;
 // Checks of an album as it lies on disk, shared by the tests that make whole albums.
 namespace album_checks {
 
+inline bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 // Every entry under the web folder, relative to it, folders with a trailing "/", sorted.
 std::vector<std::string> albumFiles(const std::string& web);
 

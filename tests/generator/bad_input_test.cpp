@@ -41,14 +41,10 @@ using album_checks::brokenLinks;
 using album_checks::pageLinks;
 using album_checks::readBytes;
 using album_checks::unwholeFiles;
+using album_checks::contains;
 namespace fs = std::filesystem;
 
 namespace {
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 std::string replaced(std::string text, const std::string& from, const std::string& to)
 {

@@ -23,14 +23,10 @@ using namespace generator;
 using album_checks::browseAlbum;
 using album_checks::chromiumProgram;
 using album_checks::withPrefix;
+using album_checks::contains;
 namespace fs = std::filesystem;
 
 namespace {
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 TEST(HeadlessOptions, EveryOptionReachesTheSettings)
 {
